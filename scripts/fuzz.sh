@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs the list builder's fuzz target: scripts/fuzz.sh [seconds] (default 600).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-600}
+bash "$root/scripts/setup.sh"
+CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -DSORVANE_FUZZ=ON \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build/fuzz" --target list_builder_fuzz -j"$(nproc)"
+mkdir -p "$root/build/fuzz/corpus"
+printf '\x07\x01C:\\d\\a.txt' > "$root/build/fuzz/corpus/seed1"
+printf '\x00\x02C:\\\x81\x5c\\\x81\x5c.txt' > "$root/build/fuzz/corpus/seed2"
+"$root/build/fuzz/tests/fuzz/list_builder_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
+  "$root/build/fuzz/corpus"

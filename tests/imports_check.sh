@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# imports_check.sh OBJDUMP FILE...: fails when a binary imports a DLL that Windows does not ship.
+set -u
+objdump=$1; shift
+allowed='^(kernel32|user32|gdi32|comdlg32|shell32|shlwapi|advapi32|ole32|oleaut32|msvcrt|comctl32|uxtheme|msimg32|version)\.dll$'
+status=0
+for f in "$@"; do
+  dlls=$("$objdump" -p "$f" | awk '/DLL Name:/ {print $3}')
+  [ -n "$dlls" ] || { echo "$f: no imports read"; status=1; }
+  for d in $dlls; do
+    if ! echo "$d" | tr 'A-Z' 'a-z' | grep -Eq "$allowed"; then
+      echo "$f imports $d, which Windows does not ship"; status=1
+    fi
+  done
+  echo "$f: $(echo $dlls)"
+done
+exit $status
