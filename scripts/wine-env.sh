@@ -13,10 +13,10 @@ export WINE64 WINESERVER
 
 sorvane_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  export DISPLAY=:77
+  export DISPLAY=:${SORVANE_DISPLAY_NUM:-77}
   if ! xdpyinfo >/dev/null 2>&1; then
-    rm -f /tmp/.X77-lock
-    (Xvfb :77 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &)
+    rm -f "/tmp/.X${DISPLAY#:}-lock"
+    (Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &)
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   fi
 }

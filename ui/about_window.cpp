@@ -1,0 +1,7 @@
+#include "ui/about_window.h"
+
+namespace sorvane::ui {
+
+void RunAboutCommand(HINSTANCE) {}
+
+}  // namespace sorvane::ui

@@ -1,0 +1,7 @@
+#include "ui/help_command.h"
+
+namespace sorvane::ui {
+
+void RunInstructionCommand(HWND) {}
+
+}  // namespace sorvane::ui
