@@ -1,0 +1,587 @@
+// The About window and the instruction command on this process's own stand-in main window. The
+// About command runs its modal loop on the test's main thread; a second thread finds the window,
+// looks at it and acts on it the way a user would, by posted messages or real input.
+#include "ui/about_window.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ui/about_texts.h"
+#include "ui/controls/edit_box.h"
+#include "ui/help_command.h"
+#include "ui/help_text.h"
+#include "ui/hyperlink_box.h"
+
+namespace {
+
+using namespace sorvane::ui;
+using Clock = std::chrono::steady_clock;
+
+constexpr char kStandInClass[] = "SorvaneAboutTestMain";
+
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
+  const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+  while (!condition()) {
+    if (Clock::now() > end) return condition();
+    Sleep(20);
+  }
+  return true;
+}
+
+// Handles this thread's messages for a while (used outside the About command's own loop).
+void Pump(int milliseconds) {
+  const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  } while (Clock::now() < end);
+}
+
+// A top-level window of this thread with an edit box, standing in for the main window.
+class StandInMain {
+ public:
+  StandInMain() {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kStandInClass;
+    RegisterClassExA(&wc);
+    window = CreateWindowExA(0, kStandInClass, "Sorvane V1.0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                             10, 10, 280, 422, nullptr, nullptr, wc.hInstance, nullptr);
+    edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 8, 44, 257, 320,
+                           window, nullptr, wc.hInstance, nullptr);
+    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+    ShowWindow(window, SW_SHOW);
+    Pump(50);
+  }
+  ~StandInMain() { DestroyWindow(window); }
+  StandInMain(const StandInMain&) = delete;
+  StandInMain& operator=(const StandInMain&) = delete;
+
+  HWND window = nullptr;
+  HWND edit = nullptr;
+};
+
+HWND FindAbout() { return FindWindowA(kAboutWindowClass, nullptr); }
+
+// Runs the About command on this thread while `drive` acts on its window from another. When
+// `driveCloses`, the window must go by itself within a few seconds; `closedByItself` says whether
+// it did. Otherwise (and as a safety net) the driver closes it.
+struct AboutRun {
+  bool found = false;
+  bool closedByItself = false;
+};
+AboutRun RunAbout(const std::function<void(HWND)>& drive, bool driveCloses = false) {
+  AboutRun run;
+  std::thread driver([&] {
+    HWND about = nullptr;
+    run.found = WaitFor([&] { return (about = FindAbout()) != nullptr && IsWindowVisible(about); });
+    if (!run.found) return;
+    drive(about);
+    if (driveCloses) run.closedByItself = WaitFor([&] { return !IsWindow(about); });
+    if (IsWindow(about)) PostMessageA(about, WM_CLOSE, 0, 0);
+  });
+  RunAboutCommand(GetModuleHandleA(nullptr));
+  driver.join();
+  return run;
+}
+
+DWORD MainThreadId() {
+  static const DWORD id = GetCurrentThreadId();  // first called from the test body
+  return id;
+}
+
+HWND FocusOf(DWORD thread) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(thread, &info);
+  return info.hwndFocus;
+}
+HWND CaptureOf(DWORD thread) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(thread, &info);
+  return info.hwndCapture;
+}
+
+std::string TextOf(HWND window) {
+  char buffer[512] = {};
+  const int length = GetWindowTextA(window, buffer, sizeof buffer);
+  return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+RECT ClientRectIn(HWND child, HWND parent) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// How many pixels of the window's client area have exactly each colour, as on screen.
+std::vector<int> CountColours(HWND window, const std::vector<COLORREF>& colours) {
+  std::vector<int> counts(colours.size(), 0);
+  RECT client;
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      for (std::size_t i = 0; i < colours.size(); ++i) {
+        if (pixel == colours[i]) ++counts[i];
+      }
+    }
+  }
+  ReleaseDC(window, dc);
+  return counts;
+}
+
+enum LinkColour { kNormal, kVisited, kHover };
+const std::vector<COLORREF> kLinkColours = {kLinkNormalColor, kLinkVisitedColor, kLinkHoverColor};
+
+// Waits until the link's text shows in `expected` and in none of the other two colours; returns
+// whether it did, with the last counts in `counts`.
+bool ShowsColour(HWND link, LinkColour expected, std::vector<int>* counts) {
+  return WaitFor([&] {
+    *counts = CountColours(link, kLinkColours);
+    for (int c = 0; c < 3; ++c) {
+      if ((c == expected) != ((*counts)[c] > 5)) return false;
+    }
+    return true;
+  }, 3000);
+}
+
+std::string Describe(const std::vector<int>& counts) {
+  std::ostringstream out;
+  out << "normal " << counts[0] << ", visited " << counts[1] << ", hover " << counts[2];
+  return out.str();
+}
+
+int ColourDistance(COLORREF a, COLORREF b) {
+  return abs(GetRValue(a) - GetRValue(b)) + abs(GetGValue(a) - GetGValue(b)) +
+         abs(GetBValue(a) - GetBValue(b));
+}
+
+class AboutWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { MainThreadId(); }
+  StandInMain main_;
+};
+
+// ---- Opening, layout and modality -------------------------------------------------------------
+
+TEST_F(AboutWindowTest, OpensCentredWithItsLayoutWhileTheMainWindowIsDisabled) {
+  RECT rect{};
+  std::string title;
+  LONG_PTR style = 0;
+  HWND owner = reinterpret_cast<HWND>(1);
+  bool mainEnabledWhileOpen = true;
+  HWND focus = nullptr;
+  HWND ok = nullptr;
+  std::string okCaption, creditText, contactCaption, blogCaption;
+  std::vector<RECT> controls;
+  std::vector<HFONT> fonts;
+  COLORREF bannerIcon = 0, bannerBand = 0, belowPicture = 0;
+  std::vector<int> creditBlack;
+
+  const AboutRun run = RunAbout([&](HWND about) {
+    GetWindowRect(about, &rect);
+    title = TextOf(about);
+    style = GetWindowLongPtrA(about, GWL_STYLE);
+    owner = GetWindow(about, GW_OWNER);
+    // Disabled once the window has been shown.
+    mainEnabledWhileOpen = !WaitFor([&] { return !IsWindowEnabled(main_.window); }, 2000);
+    ok = GetDlgItem(about, kAboutOkId);
+    WaitFor([&] { return (focus = FocusOf(MainThreadId())) == ok; }, 2000);
+    okCaption = TextOf(ok);
+    creditText = TextOf(GetDlgItem(about, kAboutCreditId));
+    contactCaption = TextOf(GetDlgItem(about, kAboutContactId));
+    blogCaption = TextOf(GetDlgItem(about, kAboutBlogId));
+    for (int id : {kAboutBannerId, kAboutCreditId, kAboutContactId, kAboutBlogId, kAboutOkId}) {
+      HWND control = GetDlgItem(about, id);
+      controls.push_back(ClientRectIn(control, about));
+      fonts.push_back(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    }
+    HWND banner = GetDlgItem(about, kAboutBannerId);
+    WaitFor([&] {
+      HDC dc = GetDC(banner);
+      bannerIcon = GetPixel(dc, 20, 20);         // the blue tile of the icon
+      bannerBand = GetPixel(dc, 300, 10);        // the light band behind the name
+      belowPicture = GetPixel(dc, 100, 69);      // the box is 72 high, the picture 67
+      ReleaseDC(banner, dc);
+      return ColourDistance(bannerIcon, RGB(31, 111, 178)) < 60;
+    }, 3000);
+    creditBlack = CountColours(GetDlgItem(about, kAboutCreditId), {RGB(0, 0, 0)});
+  });
+
+  ASSERT_TRUE(run.found);
+  const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(rect.left, (screenW - 350) / 2);
+  EXPECT_EQ(rect.top, (screenH - 227) / 2);
+  EXPECT_EQ(rect.right - rect.left, 350);
+  EXPECT_EQ(rect.bottom - rect.top, 227);
+  EXPECT_EQ(title, "关于");
+  EXPECT_EQ(owner, nullptr);
+  EXPECT_EQ(style & (WS_CHILD | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+  EXPECT_FALSE(mainEnabledWhileOpen);
+  EXPECT_EQ(focus, ok) << "按钮1 takes the focus";
+  EXPECT_EQ(okCaption, "确定");
+  EXPECT_EQ(creditText, about::kCredit);
+  EXPECT_EQ(creditText.size(), 123u);
+  EXPECT_EQ(contactCaption, about::kContactCaption);
+  EXPECT_EQ(blogCaption, about::kBlogCaption);
+
+  const RECT expected[] = {{0, 0, 352, 72}, {-5, 74, 339, 136}, {5, 140, 109, 163},
+                           {4, 163, 228, 179}, {262, 161, 326, 185}};
+  ASSERT_EQ(controls.size(), 5u);
+  for (std::size_t i = 0; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(controls[i].left, expected[i].left);
+    EXPECT_EQ(controls[i].top, expected[i].top);
+    EXPECT_EQ(controls[i].right, expected[i].right);
+    EXPECT_EQ(controls[i].bottom, expected[i].bottom);
+    EXPECT_EQ(fonts[i], GetStockObject(DEFAULT_GUI_FONT));
+  }
+
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  EXPECT_LT(ColourDistance(bannerIcon, RGB(31, 111, 178)), 60) << std::hex << bannerIcon;
+  EXPECT_NE(bannerBand, face);
+  EXPECT_EQ(belowPicture, face) << "drawn at its own size, not stretched";
+  EXPECT_GT(creditBlack[0], 100) << "the credit text is drawn in black";
+
+  EXPECT_TRUE(IsWindowEnabled(main_.window));
+  EXPECT_EQ(FindAbout(), nullptr);
+}
+
+// Clicks the left mouse button at a point on the screen with real input.
+void ClickAt(POINT at) {
+  SetCursorPos(at.x, at.y);
+  Sleep(50);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input[0], sizeof(INPUT));
+  Sleep(50);
+  SendInput(1, &input[1], sizeof(INPUT));
+}
+
+TEST_F(AboutWindowTest, EachWayOfClosingGivesTheWindowsTheirStateBack) {
+  // A second window of the program that was disabled already must stay disabled.
+  HWND disabledBefore = CreateWindowExA(0, kStandInClass, "other", WS_OVERLAPPED | WS_CAPTION, 0, 0,
+                                        100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  EnableWindow(disabledBefore, FALSE);
+
+  struct Way {
+    const char* name;
+    std::function<void(HWND)> close;
+  } ways[] = {
+      {"按钮1 确定", [](HWND about) { PostMessageA(GetDlgItem(about, kAboutOkId), BM_CLICK, 0, 0); }},
+      {"close box",
+       [](HWND about) {
+         // The close box sits in the caption's top-right corner, inside the fixed frame.
+         RECT frame;
+         GetWindowRect(about, &frame);
+         const int border = GetSystemMetrics(SM_CXFIXEDFRAME);
+         const POINT at{frame.right - border - GetSystemMetrics(SM_CXSIZE) / 2,
+                        frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYSIZE) / 2};
+         const LRESULT hit = SendMessageA(about, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+         EXPECT_EQ(hit, HTCLOSE);
+         ClickAt(at);
+       }},
+      {"system menu Close", [](HWND about) { PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+      {"Esc",
+       [](HWND about) { PostMessageA(GetDlgItem(about, kAboutOkId), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    bool mainDisabled = false, otherDisabled = false;
+    const AboutRun run = RunAbout([&](HWND about) {
+      mainDisabled = WaitFor([&] { return !IsWindowEnabled(main_.window); }, 2000);
+      otherDisabled = !IsWindowEnabled(disabledBefore);
+      way.close(about);
+    }, true);
+    ASSERT_TRUE(run.found);
+    EXPECT_TRUE(run.closedByItself);
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_TRUE(otherDisabled);
+    EXPECT_TRUE(IsWindowEnabled(main_.window));
+    EXPECT_FALSE(IsWindowEnabled(disabledBefore));
+    EXPECT_EQ(FindAbout(), nullptr);
+    Pump(50);
+  }
+  DestroyWindow(disabledBefore);
+}
+
+TEST_F(AboutWindowTest, QuitMessageEndsTheLoopAndIsPostedAgain) {
+  const AboutRun run = RunAbout([](HWND) { PostThreadMessageA(MainThreadId(), WM_QUIT, 7, 0); }, true);
+  ASSERT_TRUE(run.found);
+  EXPECT_TRUE(run.closedByItself);
+  EXPECT_TRUE(IsWindowEnabled(main_.window));
+  MSG msg;
+  bool quit = false;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      quit = true;
+      EXPECT_EQ(msg.wParam, 7u);
+    }
+  }
+  EXPECT_TRUE(quit);
+}
+
+// ---- The instruction command ------------------------------------------------------------------
+
+TEST_F(AboutWindowTest, InstructionTextReplacesTheWholeContent) {
+  for (const char* before : {"", "01 a.txt\r\n\r\n02 b.txt\r\n\r\n"}) {
+    SetContent(main_.edit, before);
+    RunInstructionCommand(main_.edit);
+    EXPECT_EQ(ReadContent(main_.edit), kHelpText);
+    RunInstructionCommand(main_.edit);  // twice: still once
+    EXPECT_EQ(ReadContent(main_.edit), kHelpText);
+  }
+}
+
+// ---- Links --------------------------------------------------------------------------------------
+
+// The default value of one registry key, put back as it was when the test ends. When `top` (the
+// key itself or one above it) did not exist, the whole of it goes again.
+class SavedDefault {
+ public:
+  SavedDefault(HKEY root, std::string path, std::string top = {})
+      : root_(root), path_(std::move(path)), top_(top.empty() ? path_ : std::move(top)) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root_, top_.c_str(), 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+      topExisted_ = true;
+      RegCloseKey(key);
+    }
+    if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return;
+    char buffer[1024] = {};
+    DWORD size = sizeof buffer - 1;
+    DWORD type = 0;
+    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) ==
+        ERROR_SUCCESS) {
+      had_ = true;
+      type_ = type;
+      value_ = buffer;
+    }
+    RegCloseKey(key);
+  }
+  ~SavedDefault() {
+    if (!topExisted_) {
+      RegDeleteTreeA(root_, top_.c_str());
+      RegDeleteKeyA(root_, top_.c_str());
+    } else if (had_) {
+      Set(value_, type_);
+    } else {
+      Remove();
+    }
+  }
+  SavedDefault(const SavedDefault&) = delete;
+  SavedDefault& operator=(const SavedDefault&) = delete;
+
+  void Set(const std::string& value, DWORD type = REG_SZ) const {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS)
+        << path_;
+    RegSetValueExA(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+  }
+  void Remove() const {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueA(key, nullptr);
+    RegCloseKey(key);
+  }
+
+ private:
+  HKEY root_;
+  std::string path_;
+  std::string top_;
+  bool topExisted_ = false;
+  bool had_ = false;
+  DWORD type_ = REG_SZ;
+  std::string value_;
+};
+
+std::string ExecutableDirectory() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir(path);
+  return dir.substr(0, dir.find_last_of('\\'));
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+BOOL CALLBACK CountMessageBox(HWND window, LPARAM param) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char cls[64] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::string(cls) == "#32770") {
+    ++*reinterpret_cast<int*>(param);
+  }
+  return TRUE;
+}
+
+// Visible dialog-class windows of this process: a message box would be one.
+int MessageBoxesShown() {
+  int count = 0;
+  EnumWindows(CountMessageBox, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// Every opener of web addresses and of ".htm" files is taken away for the test (and given back
+// after it); a test registers the recorder where it wants one.
+class AboutLinkTest : public AboutWindowTest {
+ protected:
+  void SetUp() override {
+    AboutWindowTest::SetUp();
+    for (SavedDefault* saved : {&machineHttp_, &machineHttps_, &machineHtm_, &userHttp_,
+                                &userHtm_}) {
+      saved->Remove();
+    }
+    record_ = ExecutableDirectory() + "\\link-record.txt";
+    DeleteFileA(record_.c_str());
+    recorder_ = "\"" + ExecutableDirectory() + "\\link_recorder.exe\" \"" + record_ + "\"";
+  }
+  void TearDown() override { DeleteFileA(record_.c_str()); }
+
+  // The recorder as the opener of web addresses, the way a browser registers itself.
+  // (Wine's HKEY_CLASSES_ROOT is the machine's classes alone, so they are registered there.)
+  void RegisterForWeb() { machineHttp_.Set(recorder_ + " \"%1\""); }
+  // The recorder as the opener of ".htm" files only.
+  void RegisterForHtm() {
+    machineHtm_.Set("SorvaneTest.htm");
+    htmCommand_.Set(recorder_ + " %1");
+  }
+
+  std::string Recorded(int waitMilliseconds) {
+    WaitFor([&] { return !ReadFile(record_).empty(); }, waitMilliseconds);
+    return ReadFile(record_);
+  }
+
+  SavedDefault machineHttp_{HKEY_LOCAL_MACHINE, "Software\\Classes\\http\\shell\\open\\command",
+                            "Software\\Classes\\http"};
+  SavedDefault machineHttps_{HKEY_LOCAL_MACHINE, "Software\\Classes\\https\\shell\\open\\command",
+                             "Software\\Classes\\https"};
+  SavedDefault machineHtm_{HKEY_LOCAL_MACHINE, "Software\\Classes\\.htm"};
+  SavedDefault userHttp_{HKEY_CURRENT_USER, "Software\\Classes\\http\\shell\\open\\command",
+                         "Software\\Classes\\http"};
+  SavedDefault userHtm_{HKEY_CURRENT_USER, "Software\\Classes\\.htm"};
+  SavedDefault htmCommand_{HKEY_LOCAL_MACHINE,
+                           "Software\\Classes\\SorvaneTest.htm\\shell\\open\\command",
+                           "Software\\Classes\\SorvaneTest.htm"};
+  std::string record_;
+  std::string recorder_;
+};
+
+constexpr LPARAM kInside = MAKELPARAM(10, 8);
+constexpr LPARAM kOutside = MAKELPARAM(-20, -20);  // the captured mouse has left the box
+
+TEST_F(AboutLinkTest, HoverColourWithCaptureThenNormalWhenTheMouseLeaves) {
+  std::vector<int> hovering, left;
+  bool shownHover = false, shownNormal = false, normalAtStart = false;
+  HWND captureWhileOver = nullptr, captureAfter = reinterpret_cast<HWND>(1), link = nullptr;
+  RunAbout([&](HWND about) {
+    link = GetDlgItem(about, kAboutBlogId);
+    std::vector<int> start;
+    normalAtStart = ShowsColour(link, kNormal, &start);
+    PostMessageA(link, WM_MOUSEMOVE, 0, kInside);
+    shownHover = ShowsColour(link, kHover, &hovering);
+    captureWhileOver = CaptureOf(MainThreadId());
+    PostMessageA(link, WM_MOUSEMOVE, 0, kOutside);
+    shownNormal = ShowsColour(link, kNormal, &left);
+    captureAfter = CaptureOf(MainThreadId());
+  });
+  EXPECT_TRUE(normalAtStart);
+  EXPECT_TRUE(shownHover) << Describe(hovering);
+  EXPECT_EQ(captureWhileOver, link);
+  EXPECT_TRUE(shownNormal) << Describe(left);
+  EXPECT_EQ(captureAfter, nullptr);
+  EXPECT_EQ(ReadFile(record_), "") << "moving over a link opens nothing";
+}
+
+TEST_F(AboutLinkTest, PressOpensTheAddressThenVisitedColourUntilReopened) {
+  RegisterForWeb();
+  std::vector<int> contactAfter, blogAfter, contactReopened;
+  bool contactVisited = false, blogNormal = false, reopenedNormal = false;
+  std::string recorded;
+  RunAbout([&](HWND about) {
+    HWND contact = GetDlgItem(about, kAboutContactId);
+    PostMessageA(contact, WM_MOUSEMOVE, 0, kInside);
+    PostMessageA(contact, WM_LBUTTONDOWN, MK_LBUTTON, kInside);  // pressed only, never released
+    recorded = Recorded(10000);
+    PostMessageA(contact, WM_MOUSEMOVE, 0, kOutside);
+    contactVisited = ShowsColour(contact, kVisited, &contactAfter);
+    blogNormal = ShowsColour(GetDlgItem(about, kAboutBlogId), kNormal, &blogAfter);
+  });
+  EXPECT_NE(recorded.find(std::string("\"") + about::kContactAddress + "\""), std::string::npos)
+      << recorded;
+  EXPECT_TRUE(contactVisited) << Describe(contactAfter);
+  EXPECT_TRUE(blogNormal) << Describe(blogAfter);
+
+  RunAbout([&](HWND about) {
+    reopenedNormal = ShowsColour(GetDlgItem(about, kAboutContactId), kNormal, &contactReopened);
+  });
+  EXPECT_TRUE(reopenedNormal) << "a fresh window starts unvisited: " << Describe(contactReopened);
+}
+
+TEST_F(AboutLinkTest, FallsBackOnTheHtmOpenerWhenTheShellCannotOpen) {
+  RegisterForHtm();
+  std::string recorded;
+  bool visited = false;
+  std::vector<int> after;
+  RunAbout([&](HWND about) {
+    HWND blog = GetDlgItem(about, kAboutBlogId);
+    PostMessageA(blog, WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+    recorded = Recorded(10000);
+    visited = ShowsColour(blog, kVisited, &after);
+  });
+  // The registered line is cut before "%1"; a blank and the address follow.
+  EXPECT_NE(recorded.find(" " + std::string(about::kBlogAddress)), std::string::npos) << recorded;
+  EXPECT_TRUE(visited) << Describe(after);
+}
+
+TEST_F(AboutLinkTest, WithNoOpenerNothingOpensNoMessageAndTheLinkStaysUnvisited) {
+  int boxes = -1;
+  bool normal = false, flag = true;
+  std::vector<int> after;
+  RunAbout([&](HWND about) {
+    HWND contact = GetDlgItem(about, kAboutContactId);
+    PostMessageA(contact, WM_MOUSEMOVE, 0, kInside);
+    PostMessageA(contact, WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+    PostMessageA(contact, WM_MOUSEMOVE, 0, kOutside);
+    Sleep(1500);
+    boxes = MessageBoxesShown();
+    normal = ShowsColour(contact, kNormal, &after);
+    flag = IsLinkVisited(contact);
+  });
+  EXPECT_EQ(Recorded(500), "");
+  EXPECT_EQ(boxes, 0);
+  EXPECT_TRUE(normal) << Describe(after);
+  EXPECT_FALSE(flag);
+}
+
+}  // namespace
