@@ -6,11 +6,13 @@ namespace sorvane::ui::about {
 inline constexpr char kTitle[] = "关于";
 
 // 透明标签1: a rights notice in Chinese, the author with a welcome, a rights notice in English.
+// The label starts 5 pixels left of the window's client area; the leading blanks keep the first
+// letters in view.
 inline constexpr char kCredit[] =
-    "版权所有 (C) 2026 林晓舟，保留所有权利。\r\n"
-    "作者：林晓舟，欢迎使用！\r\n"
+    "  版权所有(C) 2026 林晓舟 保留所有权利\r\n"
+    "  作者：林晓舟，欢迎使用\r\n"
     "\r\n"
-    "Copyright (C) 2026 Lin Xiaozhou. All rights reserved.";
+    "  Copyright (C) 2026 Lin Xiaozhou. All rights reserved.";
 
 // 超级链接框1: the author's instant-messaging contact; opens the chat-contact page.
 inline constexpr char kContactCaption[] = "QQ：80011234";

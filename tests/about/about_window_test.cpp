@@ -322,6 +322,8 @@ TEST_F(AboutWindowTest, EachWayOfClosingGivesTheWindowsTheirStateBack) {
     EXPECT_TRUE(IsWindowEnabled(main_.window));
     EXPECT_FALSE(IsWindowEnabled(disabledBefore));
     EXPECT_EQ(FindAbout(), nullptr);
+    // Enabled again before the About window went, so the activation came back to it.
+    EXPECT_EQ(GetActiveWindow(), main_.window);
     Pump(50);
   }
   DestroyWindow(disabledBefore);
