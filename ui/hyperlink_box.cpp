@@ -80,16 +80,18 @@ void Paint(HWND box, const Link& link) {
 }
 
 void OnMouseMove(HWND box, Link& link, LPARAM lParam) {
+  RECT client;
+  GetClientRect(box, &client);
+  const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  const bool inside = PtInRect(&client, at) != FALSE;
   if (!link.hovering) {
+    if (!inside) return;  // only a move that is really over the box starts hovering
     link.hovering = true;
     SetCapture(box);
     InvalidateRect(box, nullptr, FALSE);
     return;
   }
-  RECT client;
-  GetClientRect(box, &client);
-  const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-  if (!PtInRect(&client, at)) {
+  if (!inside) {
     link.hovering = false;
     ReleaseCapture();
     InvalidateRect(box, nullptr, FALSE);

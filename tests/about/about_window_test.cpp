@@ -175,6 +175,37 @@ int ColourDistance(COLORREF a, COLORREF b) {
          abs(GetBValue(a) - GetBValue(b));
 }
 
+// Real input, as the mouse would give it: the window under the pointer, or the one that has
+// captured the mouse, gets the messages.
+void MouseTo(POINT at) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+  Sleep(50);
+}
+void LeftButton(bool down) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+  Sleep(50);
+}
+void ClickAt(POINT at) {
+  MouseTo(at);
+  LeftButton(true);
+  LeftButton(false);
+}
+POINT CentreOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+// A corner of the screen, away from every window of the test.
+POINT Away() { return {GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5}; }
+
 class AboutWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { MainThreadId(); }
@@ -267,18 +298,6 @@ TEST_F(AboutWindowTest, OpensCentredWithItsLayoutWhileTheMainWindowIsDisabled) {
   EXPECT_EQ(FindAbout(), nullptr);
 }
 
-// Clicks the left mouse button at a point on the screen with real input.
-void ClickAt(POINT at) {
-  SetCursorPos(at.x, at.y);
-  Sleep(50);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input[0], sizeof(INPUT));
-  Sleep(50);
-  SendInput(1, &input[1], sizeof(INPUT));
-}
 
 TEST_F(AboutWindowTest, EachWayOfClosingGivesTheWindowsTheirStateBack) {
   // A second window of the program that was disabled already must stay disabled.
@@ -466,6 +485,7 @@ class AboutLinkTest : public AboutWindowTest {
     }
     record_ = ExecutableDirectory() + "\\link-record.txt";
     DeleteFileA(record_.c_str());
+    MouseTo(Away());
     recorder_ = "\"" + ExecutableDirectory() + "\\link_recorder.exe\" \"" + record_ + "\"";
   }
   void TearDown() override { DeleteFileA(record_.c_str()); }
@@ -499,9 +519,6 @@ class AboutLinkTest : public AboutWindowTest {
   std::string recorder_;
 };
 
-constexpr LPARAM kInside = MAKELPARAM(10, 8);
-constexpr LPARAM kOutside = MAKELPARAM(-20, -20);  // the captured mouse has left the box
-
 TEST_F(AboutLinkTest, HoverColourWithCaptureThenNormalWhenTheMouseLeaves) {
   std::vector<int> hovering, left;
   bool shownHover = false, shownNormal = false, normalAtStart = false;
@@ -510,10 +527,10 @@ TEST_F(AboutLinkTest, HoverColourWithCaptureThenNormalWhenTheMouseLeaves) {
     link = GetDlgItem(about, kAboutBlogId);
     std::vector<int> start;
     normalAtStart = ShowsColour(link, kNormal, &start);
-    PostMessageA(link, WM_MOUSEMOVE, 0, kInside);
+    MouseTo(CentreOf(link));
     shownHover = ShowsColour(link, kHover, &hovering);
     captureWhileOver = CaptureOf(MainThreadId());
-    PostMessageA(link, WM_MOUSEMOVE, 0, kOutside);
+    MouseTo(Away());
     shownNormal = ShowsColour(link, kNormal, &left);
     captureAfter = CaptureOf(MainThreadId());
   });
@@ -532,10 +549,11 @@ TEST_F(AboutLinkTest, PressOpensTheAddressThenVisitedColourUntilReopened) {
   std::string recorded;
   RunAbout([&](HWND about) {
     HWND contact = GetDlgItem(about, kAboutContactId);
-    PostMessageA(contact, WM_MOUSEMOVE, 0, kInside);
-    PostMessageA(contact, WM_LBUTTONDOWN, MK_LBUTTON, kInside);  // pressed only, never released
-    recorded = Recorded(10000);
-    PostMessageA(contact, WM_MOUSEMOVE, 0, kOutside);
+    MouseTo(CentreOf(contact));
+    LeftButton(true);
+    recorded = Recorded(10000);  // opened on the press
+    MouseTo(Away());
+    LeftButton(false);           // released elsewhere
     contactVisited = ShowsColour(contact, kVisited, &contactAfter);
     blogNormal = ShowsColour(GetDlgItem(about, kAboutBlogId), kNormal, &blogAfter);
   });
@@ -557,8 +575,9 @@ TEST_F(AboutLinkTest, FallsBackOnTheHtmOpenerWhenTheShellCannotOpen) {
   std::vector<int> after;
   RunAbout([&](HWND about) {
     HWND blog = GetDlgItem(about, kAboutBlogId);
-    PostMessageA(blog, WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+    ClickAt(CentreOf(blog));
     recorded = Recorded(10000);
+    MouseTo(Away());
     visited = ShowsColour(blog, kVisited, &after);
   });
   // The registered line is cut before "%1"; a blank and the address follow.
@@ -572,9 +591,8 @@ TEST_F(AboutLinkTest, WithNoOpenerNothingOpensNoMessageAndTheLinkStaysUnvisited)
   std::vector<int> after;
   RunAbout([&](HWND about) {
     HWND contact = GetDlgItem(about, kAboutContactId);
-    PostMessageA(contact, WM_MOUSEMOVE, 0, kInside);
-    PostMessageA(contact, WM_LBUTTONDOWN, MK_LBUTTON, kInside);
-    PostMessageA(contact, WM_MOUSEMOVE, 0, kOutside);
+    ClickAt(CentreOf(contact));
+    MouseTo(Away());
     Sleep(1500);
     boxes = MessageBoxesShown();
     normal = ShowsColour(contact, kNormal, &after);
