@@ -15,7 +15,7 @@ sorvane_wine_prefix
 rundir="$root/build/run"
 mkdir -p "$rundir"
 cp "$root/build/win64/ui/Sorvane.exe" "$rundir/"
-for dll in "$root"/build/win64/skin/*.dll; do [ -e "$dll" ] && cp "$dll" "$rundir/"; done
+cp "$root/build/win64/ui/SkinH_EL.dll" "$rundir/"  # the skinning library, found beside the program
 cd "$rundir"
 if [ -n "$had_display" ]; then
   exec "$WINE64" ./Sorvane.exe
