@@ -19,22 +19,15 @@
 #include "ui/help_command.h"
 #include "ui/help_text.h"
 #include "ui/hyperlink_box.h"
+#include "tests/about/link_support.h"
 
 namespace {
 
 using namespace sorvane::ui;
+using namespace sorvane::about_test;
 using Clock = std::chrono::steady_clock;
 
 constexpr char kStandInClass[] = "SorvaneAboutTestMain";
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
-  const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
-  while (!condition()) {
-    if (Clock::now() > end) return condition();
-    Sleep(20);
-  }
-  return true;
-}
 
 // Handles this thread's messages for a while (used outside the About command's own loop).
 void Pump(int milliseconds) {
@@ -89,10 +82,10 @@ AboutRun RunAbout(const std::function<void(HWND)>& drive, bool driveCloses = fal
   AboutRun run;
   std::thread driver([&] {
     HWND about = nullptr;
-    run.found = WaitFor([&] { return (about = FindAbout()) != nullptr && IsWindowVisible(about); });
+    run.found = WaitUntil([&] { return (about = FindAbout()) != nullptr && IsWindowVisible(about); });
     if (!run.found) return;
     drive(about);
-    if (driveCloses) run.closedByItself = WaitFor([&] { return !IsWindow(about); });
+    if (driveCloses) run.closedByItself = WaitUntil([&] { return !IsWindow(about); });
     if (IsWindow(about)) PostMessageA(about, WM_CLOSE, 0, 0);
   });
   RunAboutCommand(GetModuleHandleA(nullptr));
@@ -131,80 +124,10 @@ RECT ClientRectIn(HWND child, HWND parent) {
   return r;
 }
 
-// How many pixels of the window's client area have exactly each colour, as on screen.
-std::vector<int> CountColours(HWND window, const std::vector<COLORREF>& colours) {
-  std::vector<int> counts(colours.size(), 0);
-  RECT client;
-  GetClientRect(window, &client);
-  HDC dc = GetDC(window);
-  for (int y = 0; y < client.bottom; ++y) {
-    for (int x = 0; x < client.right; ++x) {
-      const COLORREF pixel = GetPixel(dc, x, y);
-      for (std::size_t i = 0; i < colours.size(); ++i) {
-        if (pixel == colours[i]) ++counts[i];
-      }
-    }
-  }
-  ReleaseDC(window, dc);
-  return counts;
-}
-
-enum LinkColour { kNormal, kVisited, kHover };
-const std::vector<COLORREF> kLinkColours = {kLinkNormalColor, kLinkVisitedColor, kLinkHoverColor};
-
-// Waits until the link's text shows in `expected` and in none of the other two colours; returns
-// whether it did, with the last counts in `counts`.
-bool ShowsColour(HWND link, LinkColour expected, std::vector<int>* counts) {
-  return WaitFor([&] {
-    *counts = CountColours(link, kLinkColours);
-    for (int c = 0; c < 3; ++c) {
-      if ((c == expected) != ((*counts)[c] > 5)) return false;
-    }
-    return true;
-  }, 3000);
-}
-
-std::string Describe(const std::vector<int>& counts) {
-  std::ostringstream out;
-  out << "normal " << counts[0] << ", visited " << counts[1] << ", hover " << counts[2];
-  return out.str();
-}
-
 int ColourDistance(COLORREF a, COLORREF b) {
   return abs(GetRValue(a) - GetRValue(b)) + abs(GetGValue(a) - GetGValue(b)) +
          abs(GetBValue(a) - GetBValue(b));
 }
-
-// Real input, as the mouse would give it: the window under the pointer, or the one that has
-// captured the mouse, gets the messages.
-void MouseTo(POINT at) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
-  Sleep(50);
-}
-void LeftButton(bool down) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof input);
-  Sleep(50);
-}
-void ClickAt(POINT at) {
-  MouseTo(at);
-  LeftButton(true);
-  LeftButton(false);
-}
-POINT CentreOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-// A corner of the screen, away from every window of the test.
-POINT Away() { return {GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5}; }
 
 class AboutWindowTest : public ::testing::Test {
  protected:
@@ -234,9 +157,9 @@ TEST_F(AboutWindowTest, OpensCentredWithItsLayoutWhileTheMainWindowIsDisabled) {
     style = GetWindowLongPtrA(about, GWL_STYLE);
     owner = GetWindow(about, GW_OWNER);
     // Disabled once the window has been shown.
-    mainEnabledWhileOpen = !WaitFor([&] { return !IsWindowEnabled(main_.window); }, 2000);
+    mainEnabledWhileOpen = !WaitUntil([&] { return !IsWindowEnabled(main_.window); }, 2000);
     ok = GetDlgItem(about, kAboutOkId);
-    WaitFor([&] { return (focus = FocusOf(MainThreadId())) == ok; }, 2000);
+    WaitUntil([&] { return (focus = FocusOf(MainThreadId())) == ok; }, 2000);
     okCaption = TextOf(ok);
     creditText = TextOf(GetDlgItem(about, kAboutCreditId));
     contactCaption = TextOf(GetDlgItem(about, kAboutContactId));
@@ -247,7 +170,7 @@ TEST_F(AboutWindowTest, OpensCentredWithItsLayoutWhileTheMainWindowIsDisabled) {
       fonts.push_back(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     }
     HWND banner = GetDlgItem(about, kAboutBannerId);
-    WaitFor([&] {
+    WaitUntil([&] {
       HDC dc = GetDC(banner);
       bannerIcon = GetPixel(dc, 20, 20);         // the blue tile of the icon
       bannerBand = GetPixel(dc, 300, 10);        // the light band behind the name
@@ -330,7 +253,7 @@ TEST_F(AboutWindowTest, EachWayOfClosingGivesTheWindowsTheirStateBack) {
     SCOPED_TRACE(way.name);
     bool mainDisabled = false, otherDisabled = false;
     const AboutRun run = RunAbout([&](HWND about) {
-      mainDisabled = WaitFor([&] { return !IsWindowEnabled(main_.window); }, 2000);
+      mainDisabled = WaitUntil([&] { return !IsWindowEnabled(main_.window); }, 2000);
       otherDisabled = !IsWindowEnabled(disabledBefore);
       way.close(about);
     }, true);
@@ -378,69 +301,6 @@ TEST_F(AboutWindowTest, InstructionTextReplacesTheWholeContent) {
 
 // ---- Links --------------------------------------------------------------------------------------
 
-// The default value of one registry key, put back as it was when the test ends. When `top` (the
-// key itself or one above it) did not exist, the whole of it goes again.
-class SavedDefault {
- public:
-  SavedDefault(HKEY root, std::string path, std::string top = {})
-      : root_(root), path_(std::move(path)), top_(top.empty() ? path_ : std::move(top)) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root_, top_.c_str(), 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
-      topExisted_ = true;
-      RegCloseKey(key);
-    }
-    if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return;
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer - 1;
-    DWORD type = 0;
-    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) ==
-        ERROR_SUCCESS) {
-      had_ = true;
-      type_ = type;
-      value_ = buffer;
-    }
-    RegCloseKey(key);
-  }
-  ~SavedDefault() {
-    if (!topExisted_) {
-      RegDeleteTreeA(root_, top_.c_str());
-      RegDeleteKeyA(root_, top_.c_str());
-    } else if (had_) {
-      Set(value_, type_);
-    } else {
-      Remove();
-    }
-  }
-  SavedDefault(const SavedDefault&) = delete;
-  SavedDefault& operator=(const SavedDefault&) = delete;
-
-  void Set(const std::string& value, DWORD type = REG_SZ) const {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS)
-        << path_;
-    RegSetValueExA(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-  }
-  void Remove() const {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-    RegDeleteValueA(key, nullptr);
-    RegCloseKey(key);
-  }
-
- private:
-  HKEY root_;
-  std::string path_;
-  std::string top_;
-  bool topExisted_ = false;
-  bool had_ = false;
-  DWORD type_ = REG_SZ;
-  std::string value_;
-};
-
 std::string ExecutableDirectory() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -448,75 +308,14 @@ std::string ExecutableDirectory() {
   return dir.substr(0, dir.find_last_of('\\'));
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-BOOL CALLBACK CountMessageBox(HWND window, LPARAM param) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char cls[64] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::string(cls) == "#32770") {
-    ++*reinterpret_cast<int*>(param);
-  }
-  return TRUE;
-}
-
-// Visible dialog-class windows of this process: a message box would be one.
-int MessageBoxesShown() {
-  int count = 0;
-  EnumWindows(CountMessageBox, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
-// Every opener of web addresses and of ".htm" files is taken away for the test (and given back
-// after it); a test registers the recorder where it wants one.
+// No opener of web addresses or ".htm" files exists unless a test registers the recorder.
 class AboutLinkTest : public AboutWindowTest {
  protected:
   void SetUp() override {
     AboutWindowTest::SetUp();
-    for (SavedDefault* saved : {&machineHttp_, &machineHttps_, &machineHtm_, &userHttp_,
-                                &userHtm_}) {
-      saved->Remove();
-    }
-    record_ = ExecutableDirectory() + "\\link-record.txt";
-    DeleteFileA(record_.c_str());
     MouseTo(Away());
-    recorder_ = "\"" + ExecutableDirectory() + "\\link_recorder.exe\" \"" + record_ + "\"";
   }
-  void TearDown() override { DeleteFileA(record_.c_str()); }
-
-  // The recorder as the opener of web addresses, the way a browser registers itself.
-  // (Wine's HKEY_CLASSES_ROOT is the machine's classes alone, so they are registered there.)
-  void RegisterForWeb() { machineHttp_.Set(recorder_ + " \"%1\""); }
-  // The recorder as the opener of ".htm" files only.
-  void RegisterForHtm() {
-    machineHtm_.Set("SorvaneTest.htm");
-    htmCommand_.Set(recorder_ + " %1");
-  }
-
-  std::string Recorded(int waitMilliseconds) {
-    WaitFor([&] { return !ReadFile(record_).empty(); }, waitMilliseconds);
-    return ReadFile(record_);
-  }
-
-  SavedDefault machineHttp_{HKEY_LOCAL_MACHINE, "Software\\Classes\\http\\shell\\open\\command",
-                            "Software\\Classes\\http"};
-  SavedDefault machineHttps_{HKEY_LOCAL_MACHINE, "Software\\Classes\\https\\shell\\open\\command",
-                             "Software\\Classes\\https"};
-  SavedDefault machineHtm_{HKEY_LOCAL_MACHINE, "Software\\Classes\\.htm"};
-  SavedDefault userHttp_{HKEY_CURRENT_USER, "Software\\Classes\\http\\shell\\open\\command",
-                         "Software\\Classes\\http"};
-  SavedDefault userHtm_{HKEY_CURRENT_USER, "Software\\Classes\\.htm"};
-  SavedDefault htmCommand_{HKEY_LOCAL_MACHINE,
-                           "Software\\Classes\\SorvaneTest.htm\\shell\\open\\command",
-                           "Software\\Classes\\SorvaneTest.htm"};
-  std::string record_;
-  std::string recorder_;
+  LinkOpeners openers_{ExecutableDirectory()};
 };
 
 TEST_F(AboutLinkTest, HoverColourWithCaptureThenNormalWhenTheMouseLeaves) {
@@ -539,11 +338,11 @@ TEST_F(AboutLinkTest, HoverColourWithCaptureThenNormalWhenTheMouseLeaves) {
   EXPECT_EQ(captureWhileOver, link);
   EXPECT_TRUE(shownNormal) << Describe(left);
   EXPECT_EQ(captureAfter, nullptr);
-  EXPECT_EQ(ReadFile(record_), "") << "moving over a link opens nothing";
+  EXPECT_EQ(openers_.Recorded(0), "") << "moving over a link opens nothing";
 }
 
 TEST_F(AboutLinkTest, PressOpensTheAddressThenVisitedColourUntilReopened) {
-  RegisterForWeb();
+  ASSERT_TRUE(openers_.RegisterForWeb());
   std::vector<int> contactAfter, blogAfter, contactReopened;
   bool contactVisited = false, blogNormal = false, reopenedNormal = false;
   std::string recorded;
@@ -551,7 +350,7 @@ TEST_F(AboutLinkTest, PressOpensTheAddressThenVisitedColourUntilReopened) {
     HWND contact = GetDlgItem(about, kAboutContactId);
     MouseTo(CentreOf(contact));
     LeftButton(true);
-    recorded = Recorded(10000);  // opened on the press
+    recorded = openers_.Recorded(10000);  // opened on the press
     MouseTo(Away());
     LeftButton(false);           // released elsewhere
     contactVisited = ShowsColour(contact, kVisited, &contactAfter);
@@ -569,14 +368,14 @@ TEST_F(AboutLinkTest, PressOpensTheAddressThenVisitedColourUntilReopened) {
 }
 
 TEST_F(AboutLinkTest, FallsBackOnTheHtmOpenerWhenTheShellCannotOpen) {
-  RegisterForHtm();
+  ASSERT_TRUE(openers_.RegisterForHtm());
   std::string recorded;
   bool visited = false;
   std::vector<int> after;
   RunAbout([&](HWND about) {
     HWND blog = GetDlgItem(about, kAboutBlogId);
     ClickAt(CentreOf(blog));
-    recorded = Recorded(10000);
+    recorded = openers_.Recorded(10000);
     MouseTo(Away());
     visited = ShowsColour(blog, kVisited, &after);
   });
@@ -594,11 +393,11 @@ TEST_F(AboutLinkTest, WithNoOpenerNothingOpensNoMessageAndTheLinkStaysUnvisited)
     ClickAt(CentreOf(contact));
     MouseTo(Away());
     Sleep(1500);
-    boxes = MessageBoxesShown();
+    boxes = DialogsShown(GetCurrentProcessId());
     normal = ShowsColour(contact, kNormal, &after);
     flag = IsLinkVisited(contact);
   });
-  EXPECT_EQ(Recorded(500), "");
+  EXPECT_EQ(openers_.Recorded(500), "");
   EXPECT_EQ(boxes, 0);
   EXPECT_TRUE(normal) << Describe(after);
   EXPECT_FALSE(flag);
