@@ -63,6 +63,8 @@ Pick ShowOpenDialog(HWND owner, const std::string& initialDirectory) {
   return pick;
 }
 
+}  // namespace
+
 // Appends every line with the box's redrawing suspended: each visible append would repaint the box
 // and its scroll bar. The end state is the same; the box is drawn once, caret at the end, in view.
 void ListPaths(const MainWindow& window, const std::vector<std::string>& paths) {
@@ -82,8 +84,6 @@ void ListPaths(const MainWindow& window, const std::vector<std::string>& paths) 
   SendMessageA(edit, EM_SCROLLCARET, 0, 0);
   RedrawWindow(edit, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
-
-}  // namespace
 
 void RunOpenFilesCommand(MainWindow& window) {
   const win32::SettingsFile settings(window.runDirectory);

@@ -1,0 +1,181 @@
+// Saving the edit box's bytes through the real Save As dialog.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/e2e/app_driver.h"
+#include "ui/resource.h"
+
+namespace sorvane::e2e {
+namespace {
+
+using test::FileExists;
+using test::ReadFileBytes;
+using test::TempDir;
+using test::WriteFileBytes;
+
+struct OwnedSearch {
+  DWORD pid;
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK MatchOwned(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<OwnedSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid == s->pid && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s->owner) {
+    s->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A message box (or other popup) that owner opened.
+HWND WaitForOwnedPopup(DWORD pid, HWND owner, DWORD timeoutMs = kTimeoutMs) {
+  OwnedSearch search{pid, owner, nullptr};
+  WaitFor([&] {
+    EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  }, timeoutMs);
+  return search.found;
+}
+
+void Press(HWND box, int id) {
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+}
+
+class SaveText : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_ = std::make_unique<App>(run_.path());
+    ASSERT_TRUE(app_->Started());
+  }
+  void SetBox(const std::string& text) {
+    SendMessageA(app_->Control(IDC_LIST_EDIT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  // Saves through the dialog under typedName; returns the dialog so callers can check what follows.
+  HWND Save(const std::string& typedName) {
+    HWND dialog = app_->OpenSaveDialog();
+    EXPECT_NE(dialog, nullptr);
+    if (dialog == nullptr) return nullptr;
+    app_->ConfirmDialog(dialog, typedName);
+    return dialog;
+  }
+  void SaveAndWait(const std::string& typedName) {
+    HWND dialog = Save(typedName);
+    ASSERT_TRUE(WaitUntilGone(dialog));
+    Settle(*app_);
+  }
+  // The error box the program shows when a save fails, closed after reading it.
+  std::string TakeErrorBox() {
+    HWND box = WaitForProcessWindow(app_->pid(), "保存为文本", "#32770");
+    if (box == nullptr) return {};
+    EXPECT_EQ(GetWindow(box, GW_OWNER), app_->main());
+    const std::string text = MessageBoxText(box);
+    Press(box, IDOK);
+    WaitUntilGone(box);
+    return text;
+  }
+
+  TempDir run_;
+  TempDir data_;
+  std::unique_ptr<App> app_;
+};
+
+TEST_F(SaveText, ListingIsSavedByteForByte) {
+  ASSERT_TRUE(WriteFileBytes(data_.File("照片.jpg"), "x"));
+  app_->PickFiles("", data_.File("照片.jpg"));
+  const std::string list = app_->EditText();
+  ASSERT_EQ(list, "01 照片.jpg\r\n\r\n");
+  SaveAndWait(data_.File("清单.txt"));
+  EXPECT_EQ(ReadFileBytes(data_.File("清单.txt")), list);  // no BOM, CP936, CR LF kept
+}
+
+TEST_F(SaveText, EmptyBoxEmptiesAnExistingFile) {
+  ASSERT_TRUE(WriteFileBytes(data_.File("old.txt"), "old content"));
+  SetBox("");
+  HWND dialog = Save(data_.File("old.txt"));
+  HWND question = WaitForOwnedPopup(app_->pid(), dialog);  // replace the existing file?
+  ASSERT_NE(question, nullptr);
+  Press(question, IDYES);
+  ASSERT_TRUE(WaitUntilGone(dialog));
+  Settle(*app_);
+  EXPECT_TRUE(FileExists(data_.File("old.txt")));
+  EXPECT_EQ(ReadFileBytes(data_.File("old.txt")), "");
+}
+
+TEST_F(SaveText, DecliningTheOverwriteQuestionKeepsTheFile) {
+  ASSERT_TRUE(WriteFileBytes(data_.File("keep.txt"), "keep"));
+  SetBox("new");
+  HWND dialog = Save(data_.File("keep.txt"));
+  HWND question = WaitForOwnedPopup(app_->pid(), dialog);
+  ASSERT_NE(question, nullptr);
+  Press(question, IDNO);
+  ASSERT_TRUE(WaitUntilGone(question));
+  EXPECT_TRUE(IsWindowVisible(dialog));  // back in the dialog
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitUntilGone(dialog));
+  EXPECT_EQ(ReadFileBytes(data_.File("keep.txt")), "keep");
+}
+
+TEST_F(SaveText, NameWithoutExtensionGetsTxtAndTheNextDialogIsPrefilled) {
+  SetBox("line\r\n");
+  SaveAndWait(data_.File("list"));
+  EXPECT_EQ(ReadFileBytes(data_.File("list.txt")), "line\r\n");
+  SaveAndWait(data_.File("other.TXT"));
+  EXPECT_EQ(ReadFileBytes(data_.File("other.TXT")), "line\r\n");
+  EXPECT_FALSE(FileExists(data_.File("other.TXT.txt")));
+
+  HWND dialog = app_->OpenSaveDialog();
+  ASSERT_NE(dialog, nullptr);
+  HWND field = GetDlgItem(dialog, 0x47C) ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
+  EXPECT_NE(WindowText(field).find("other.TXT"), std::string::npos) << WindowText(field);
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitUntilGone(dialog));
+  Settle(*app_);
+  EXPECT_EQ(FindProcessWindow(app_->pid(), "保存为文本"), nullptr);  // cancel says nothing
+}
+
+TEST_F(SaveText, ReadOnlyTargetIsRefusedWithAnErrorBox) {
+  const std::string target = data_.File("locked.txt");
+  ASSERT_TRUE(WriteFileBytes(target, "precious"));
+  SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+  SetBox("replacement");
+  HWND dialog = Save(target);
+  if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
+  const std::string message = TakeErrorBox();
+  EXPECT_NE(message.find("locked.txt"), std::string::npos) << message;
+  SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadFileBytes(target), "precious");
+  EXPECT_EQ(app_->EditText(), "replacement");
+}
+
+TEST_F(SaveText, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  const std::string small = test::EnvVar("SORVANE_SMALL_DIR");  // a 64 KiB file system
+  ASSERT_FALSE(small.empty());
+  const std::string target = small + "\\list.txt";
+  ASSERT_TRUE(WriteFileBytes(target, "old list\r\n"));
+  // Leave a few KiB free, less than the list needs.
+  ULARGE_INTEGER free = {};
+  ASSERT_TRUE(GetDiskFreeSpaceExA((small + "\\").c_str(), &free, nullptr, nullptr));
+  const std::string filler = small + "\\filler.bin";
+  ASSERT_TRUE(WriteFileBytes(filler, std::string(static_cast<size_t>(free.QuadPart) - 4096, 'f')));
+  SetBox(std::string(16 * 1024, 'n'));
+  HWND dialog = Save(target);
+  if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
+  const std::string message = TakeErrorBox();
+  EXPECT_NE(message.find("list.txt"), std::string::npos) << message;
+  EXPECT_EQ(ReadFileBytes(target), "old list\r\n");
+
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((small + "\\*.tmp").c_str(), &found);
+  EXPECT_EQ(find, INVALID_HANDLE_VALUE) << found.cFileName;
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  DeleteFileA(target.c_str());
+  DeleteFileA(filler.c_str());
+}
+
+}  // namespace
+}  // namespace sorvane::e2e
