@@ -59,12 +59,18 @@ bool OwnedByProgram(HWND window) {
 
 // Lets the window's own non-client painting through on systems that compose title bars themselves.
 void UseClassicFrame(HWND window) {
-  if (HMODULE dwm = GetModuleHandleA("dwmapi.dll"); dwm != nullptr || (dwm = LoadLibraryA("dwmapi.dll"))) {
+  if (HMODULE dwm = LoadLibraryA("dwmapi.dll"); dwm != nullptr) {
     using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
     auto set = reinterpret_cast<SetAttribute>(
         reinterpret_cast<void*>(GetProcAddress(dwm, "DwmSetWindowAttribute")));
     const int disabled = 1;  // DWMNCRP_DISABLED for DWMWA_NCRENDERING_POLICY (2)
     if (set != nullptr) set(window, 2, &disabled, sizeof disabled);
+  }
+  // Without a visual style the system draws no themed caption buttons over the skin's close box.
+  if (HMODULE theme = LoadLibraryA("uxtheme.dll"); theme != nullptr) {
+    using SetTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    auto set = reinterpret_cast<SetTheme>(reinterpret_cast<void*>(GetProcAddress(theme, "SetWindowTheme")));
+    if (set != nullptr) set(window, L"", L"");
   }
 }
 
