@@ -53,16 +53,26 @@ std::vector<int> CountColours(HWND window, const std::vector<COLORREF>& colours)
   std::vector<int> counts(colours.size(), 0);
   RECT client;
   GetClientRect(window, &client);
-  HDC dc = GetDC(window);
-  for (int y = 0; y < client.bottom; ++y) {
-    for (int x = 0; x < client.right; ++x) {
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  // Read from the screen: a window of another process cannot be read through its own DC.
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  const int width = client.right - client.left, height = client.bottom - client.top;
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  BitBlt(dc, 0, 0, width, height, screen, client.left, client.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
       const COLORREF pixel = GetPixel(dc, x, y);
       for (std::size_t i = 0; i < colours.size(); ++i) {
         if (pixel == colours[i]) ++counts[i];
       }
     }
   }
-  ReleaseDC(window, dc);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
   return counts;
 }
 
