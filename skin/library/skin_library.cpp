@@ -175,6 +175,7 @@ bool SkinLibrary::TakeOver(HWND window) {
   if ((style & WS_CHILD) == 0) {
     if ((style & WS_CAPTION) != WS_CAPTION || !OwnedByProgram(window)) return false;
     state.kind = Kind::kFrame;
+    state.active = GetActiveWindow() == window;
   } else {
     HWND parent = GetParent(window);
     SkinnedWindow* parentState = parent != nullptr ? Find(parent) : nullptr;
