@@ -65,12 +65,13 @@ Pick ShowOpenDialog(HWND owner, const std::string& initialDirectory) {
 
 }  // namespace
 
-// Appends every line with the box's redrawing suspended: each visible append would repaint the box
-// and its scroll bar. The end state is the same; the box is drawn once, caret at the end, in view.
+// Appends every line with the window's redrawing suspended: each visible append would repaint the
+// box and its scroll bar. The end state is the same; the window is drawn once, with the caret at
+// the end and in view.
 void ListPaths(const MainWindow& window, const std::vector<std::string>& paths) {
   HWND edit = window.编辑框1;
   SetContent(edit, "");
-  SendMessageA(edit, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(window.window, WM_SETREDRAW, FALSE, 0);
   const auto count = static_cast<std::int32_t>(paths.size());
   for (std::int32_t i = 1; i <= count; ++i) {
     const std::string& path = paths[static_cast<std::size_t>(i - 1)];
@@ -80,9 +81,10 @@ void ListPaths(const MainWindow& window, const std::vector<std::string>& paths) 
     options.doubleSpacing = IsTicked(window.选择框_间距);
     AppendText(edit, LineForPath(path, i, options));
   }
-  SendMessageA(edit, WM_SETREDRAW, TRUE, 0);
+  SendMessageA(window.window, WM_SETREDRAW, TRUE, 0);
   SendMessageA(edit, EM_SCROLLCARET, 0, 0);
-  RedrawWindow(edit, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  RedrawWindow(window.window, nullptr, nullptr,
+               RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void RunOpenFilesCommand(MainWindow& window) {

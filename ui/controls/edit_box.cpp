@@ -21,10 +21,11 @@ std::string ReadContent(HWND edit) {
 }
 
 void AppendText(HWND edit, std::string_view text) {
-  // The byte length is at or beyond the end in characters too (Wine counts characters), and a
-  // position beyond the end counts as the end.
-  const LRESULT end = SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0);
-  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
+  // A position beyond the end counts as the end, on Windows (which counts bytes here) and on Wine
+  // (which counts characters) alike. Asking for the length instead would convert the whole text
+  // on every append and make a long listing quadratic.
+  constexpr LPARAM kBeyondTheEnd = 0x7FFFFFFF;
+  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(kBeyondTheEnd), kBeyondTheEnd);
   SendMessageA(edit, EM_SCROLLCARET, 0, 0);
   const std::string copy(text);
   SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(copy.c_str()));
