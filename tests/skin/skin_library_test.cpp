@@ -196,6 +196,33 @@ TEST_F(SkinLibraryTest, AMissingOrDamagedSkinLeavesTheSystemLook) {
   }
 }
 
+// The menu bar's background is the skin's image, darkened by the percentage that the program
+// passes (-6), or the system's when the mode is 0.
+TEST_F(SkinLibraryTest, SetTitleMenuBarShadesTheSkinnedMenuBarOrLeavesItToTheSystem) {
+  const std::string carried = CarriedBytes();
+  const auto skin = format::ParseSkin(reinterpret_cast<const std::uint8_t*>(carried.data()), carried.size());
+  ASSERT_TRUE(skin);
+  const format::Image& image = skin->image(format::ImageId::kMenubar);
+
+  const Results unshaded = RunProbe("bar_unshaded", carried);
+  const Results shaded = RunProbe("attach_after_create", carried);
+  const Results system = RunProbe("bar_system", carried);
+  EXPECT_EQ(Int(unshaded, "bar"), 1);
+  EXPECT_EQ(Int(system, "bar"), 1);
+
+  const std::uint32_t pixel =
+      image.At(0, Int(unshaded, "menubar_y") * image.height / Int(unshaded, "menubar_height"));
+  std::uint32_t darker = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const int c = static_cast<int>((pixel >> shift) & 0xFF);
+    darker |= static_cast<std::uint32_t>(c + c * -6 / 100) << shift;
+  }
+  EXPECT_EQ(Str(unshaded, "menubar_pixel"), ColorRef(pixel & 0xFFFFFF));
+  EXPECT_EQ(Str(shaded, "menubar_pixel"), ColorRef(darker));
+  EXPECT_EQ(Str(system, "menubar_pixel"), Str(plain(), "menubar_pixel"));
+  EXPECT_EQ(Str(system, "caption_pixel"), Str(shaded, "caption_pixel")) << "the title bar stays skinned";
+}
+
 TEST_F(SkinLibraryTest, SetTitleMenuBarBeforeAnyAttachChangesNothing) {
   const Results r = RunProbe("bar_only", CarriedBytes());
   EXPECT_EQ(Int(r, "bar"), 0);

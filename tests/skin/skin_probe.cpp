@@ -5,7 +5,8 @@
 //
 // SCENARIO: none (the library is not loaded), attach_after_create (the program's order: window, attach,
 // menu bar), attach_before_create (attach, then the window: a window created later), bar_only
-// (SkinH_SetTitleMenuBar without any attach), hold (attach_after_create, then wait to be closed).
+// (SkinH_SetTitleMenuBar without any attach), bar_unshaded and bar_system (attach_after_create with
+// the menu bar unshaded, or left to the system), hold (attach_after_create, then wait to be closed).
 // The current directory holds the skinh.she to use. RESULTS receives key=value lines.
 #include <windows.h>
 
@@ -93,8 +94,16 @@ int main(int argc, char** argv) {
   SendMessageA(check, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
 
-  if (scenario == "attach_after_create" || scenario == "hold") Put("attach", attach());
-  if (scenario != "none") Put("bar", setBar(window, 1, 0, -6, 0));
+  if (scenario == "attach_after_create" || scenario == "hold" || scenario.rfind("bar_", 0) == 0) {
+    if (scenario != "bar_only") Put("attach", attach());
+  }
+  if (scenario == "bar_unshaded") {
+    Put("bar", setBar(window, 1, 0, 0, 0));
+  } else if (scenario == "bar_system") {
+    Put("bar", setBar(window, 0, 0, -6, 0));
+  } else if (scenario != "none") {
+    Put("bar", setBar(window, 1, 0, -6, 0));  // as Sorvane calls it
+  }
 
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
@@ -138,6 +147,10 @@ int main(int argc, char** argv) {
   HDC dc = GetWindowDC(window);
   PutPixel("caption_pixel", dc, caption_x, captionY);
   PutPixel("client_pixel", dc, origin.x - outer.left + client.right - 6, origin.y - outer.top + 120);
+  const int barTop = border + captionHeight, barHeight = origin.y - outer.top - barTop;
+  Put("menubar_y", barTop + barHeight / 2 - barTop);
+  Put("menubar_height", barHeight);
+  PutPixel("menubar_pixel", dc, width - border - 10, barTop + barHeight / 2);
   PutPixel("button_pixel", dc, origin.x - outer.left + 13 + 4, origin.y - outer.top + 8 + 14);
   ReleaseDC(window, dc);
 
