@@ -160,6 +160,7 @@ TEST_F(SaveText, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFile) {
   // Leave a few KiB free, less than the list needs.
   ULARGE_INTEGER free = {};
   ASSERT_TRUE(GetDiskFreeSpaceExA((small + "\\").c_str(), &free, nullptr, nullptr));
+  ASSERT_LT(free.QuadPart, 1u << 20) << "the small file system is not mounted";
   const std::string filler = small + "\\filler.bin";
   ASSERT_TRUE(WriteFileBytes(filler, std::string(static_cast<size_t>(free.QuadPart) - 4096, 'f')));
   SetBox(std::string(16 * 1024, 'n'));
