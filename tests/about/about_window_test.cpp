@@ -1,23 +1,17 @@
-// The About window and the instruction command on this process's own stand-in main window. The
-// About command runs its modal loop on the test's main thread; a second thread finds the window,
+// The About window on this process's own stand-in main window: its layout, the state it gives
+// back on closing, the quit message, hovering and the ".htm" fallback. The About command runs its modal loop on the test's main thread; a second thread finds the window,
 // looks at it and acts on it the way a user would, by posted messages or real input.
 #include "ui/about_window.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "ui/about_texts.h"
-#include "ui/controls/edit_box.h"
-#include "ui/help_command.h"
-#include "ui/help_text.h"
 #include "ui/hyperlink_box.h"
 #include "tests/about/link_support.h"
 
@@ -42,7 +36,7 @@ void Pump(int milliseconds) {
   } while (Clock::now() < end);
 }
 
-// A top-level window of this thread with an edit box, standing in for the main window.
+// A top-level window of this thread, standing in for the main window.
 class StandInMain {
  public:
   StandInMain() {
@@ -55,9 +49,6 @@ class StandInMain {
     RegisterClassExA(&wc);
     window = CreateWindowExA(0, kStandInClass, "Sorvane V1.0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                              10, 10, 280, 422, nullptr, nullptr, wc.hInstance, nullptr);
-    edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 8, 44, 257, 320,
-                           window, nullptr, wc.hInstance, nullptr);
-    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     ShowWindow(window, SW_SHOW);
     Pump(50);
   }
@@ -66,7 +57,6 @@ class StandInMain {
   StandInMain& operator=(const StandInMain&) = delete;
 
   HWND window = nullptr;
-  HWND edit = nullptr;
 };
 
 HWND FindAbout() { return FindWindowA(kAboutWindowClass, nullptr); }
@@ -222,52 +212,27 @@ TEST_F(AboutWindowTest, OpensCentredWithItsLayoutWhileTheMainWindowIsDisabled) {
 }
 
 
-TEST_F(AboutWindowTest, EachWayOfClosingGivesTheWindowsTheirStateBack) {
+// (The four ways of closing are tried on the real program, in tests/e2e/help_menu_test.cpp.)
+TEST_F(AboutWindowTest, ClosingGivesEachWindowItsOwnStateBack) {
   // A second window of the program that was disabled already must stay disabled.
   HWND disabledBefore = CreateWindowExA(0, kStandInClass, "other", WS_OVERLAPPED | WS_CAPTION, 0, 0,
                                         100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   EnableWindow(disabledBefore, FALSE);
-
-  struct Way {
-    const char* name;
-    std::function<void(HWND)> close;
-  } ways[] = {
-      {"按钮1 确定", [](HWND about) { PostMessageA(GetDlgItem(about, kAboutOkId), BM_CLICK, 0, 0); }},
-      {"close box",
-       [](HWND about) {
-         // The close box sits in the caption's top-right corner, inside the fixed frame.
-         RECT frame;
-         GetWindowRect(about, &frame);
-         const int border = GetSystemMetrics(SM_CXFIXEDFRAME);
-         const POINT at{frame.right - border - GetSystemMetrics(SM_CXSIZE) / 2,
-                        frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYSIZE) / 2};
-         const LRESULT hit = SendMessageA(about, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
-         EXPECT_EQ(hit, HTCLOSE);
-         ClickAt(at);
-       }},
-      {"system menu Close", [](HWND about) { PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-      {"Esc",
-       [](HWND about) { PostMessageA(GetDlgItem(about, kAboutOkId), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
-  };
-  for (const Way& way : ways) {
-    SCOPED_TRACE(way.name);
-    bool mainDisabled = false, otherDisabled = false;
-    const AboutRun run = RunAbout([&](HWND about) {
-      mainDisabled = WaitUntil([&] { return !IsWindowEnabled(main_.window); }, 2000);
-      otherDisabled = !IsWindowEnabled(disabledBefore);
-      way.close(about);
-    }, true);
-    ASSERT_TRUE(run.found);
-    EXPECT_TRUE(run.closedByItself);
-    EXPECT_TRUE(mainDisabled);
-    EXPECT_TRUE(otherDisabled);
-    EXPECT_TRUE(IsWindowEnabled(main_.window));
-    EXPECT_FALSE(IsWindowEnabled(disabledBefore));
-    EXPECT_EQ(FindAbout(), nullptr);
-    // Enabled again before the About window went, so the activation came back to it.
-    EXPECT_EQ(GetActiveWindow(), main_.window);
-    Pump(50);
-  }
+  bool mainDisabled = false, otherDisabled = false;
+  const AboutRun run = RunAbout([&](HWND about) {
+    mainDisabled = WaitUntil([&] { return !IsWindowEnabled(main_.window); }, 2000);
+    otherDisabled = !IsWindowEnabled(disabledBefore);
+    PostMessageA(GetDlgItem(about, kAboutOkId), BM_CLICK, 0, 0);
+  }, true);
+  ASSERT_TRUE(run.found);
+  EXPECT_TRUE(run.closedByItself);
+  EXPECT_TRUE(mainDisabled);
+  EXPECT_TRUE(otherDisabled);
+  EXPECT_TRUE(IsWindowEnabled(main_.window));
+  EXPECT_FALSE(IsWindowEnabled(disabledBefore));
+  EXPECT_EQ(FindAbout(), nullptr);
+  // Enabled again before the About window went, so the activation came back to it.
+  EXPECT_EQ(GetActiveWindow(), main_.window);
   DestroyWindow(disabledBefore);
 }
 
@@ -285,18 +250,6 @@ TEST_F(AboutWindowTest, QuitMessageEndsTheLoopAndIsPostedAgain) {
     }
   }
   EXPECT_TRUE(quit);
-}
-
-// ---- The instruction command ------------------------------------------------------------------
-
-TEST_F(AboutWindowTest, InstructionTextReplacesTheWholeContent) {
-  for (const char* before : {"", "01 a.txt\r\n\r\n02 b.txt\r\n\r\n"}) {
-    SetContent(main_.edit, before);
-    RunInstructionCommand(main_.edit);
-    EXPECT_EQ(ReadContent(main_.edit), kHelpText);
-    RunInstructionCommand(main_.edit);  // twice: still once
-    EXPECT_EQ(ReadContent(main_.edit), kHelpText);
-  }
 }
 
 // ---- Links --------------------------------------------------------------------------------------
@@ -341,32 +294,6 @@ TEST_F(AboutLinkTest, HoverColourWithCaptureThenNormalWhenTheMouseLeaves) {
   EXPECT_EQ(openers_.Recorded(0), "") << "moving over a link opens nothing";
 }
 
-TEST_F(AboutLinkTest, PressOpensTheAddressThenVisitedColourUntilReopened) {
-  ASSERT_TRUE(openers_.RegisterForWeb());
-  std::vector<int> contactAfter, blogAfter, contactReopened;
-  bool contactVisited = false, blogNormal = false, reopenedNormal = false;
-  std::string recorded;
-  RunAbout([&](HWND about) {
-    HWND contact = GetDlgItem(about, kAboutContactId);
-    MouseTo(CentreOf(contact));
-    LeftButton(true);
-    recorded = openers_.Recorded(10000);  // opened on the press
-    MouseTo(Away());
-    LeftButton(false);           // released elsewhere
-    contactVisited = ShowsColour(contact, kVisited, &contactAfter);
-    blogNormal = ShowsColour(GetDlgItem(about, kAboutBlogId), kNormal, &blogAfter);
-  });
-  EXPECT_NE(recorded.find(std::string("\"") + about::kContactAddress + "\""), std::string::npos)
-      << recorded;
-  EXPECT_TRUE(contactVisited) << Describe(contactAfter);
-  EXPECT_TRUE(blogNormal) << Describe(blogAfter);
-
-  RunAbout([&](HWND about) {
-    reopenedNormal = ShowsColour(GetDlgItem(about, kAboutContactId), kNormal, &contactReopened);
-  });
-  EXPECT_TRUE(reopenedNormal) << "a fresh window starts unvisited: " << Describe(contactReopened);
-}
-
 TEST_F(AboutLinkTest, FallsBackOnTheHtmOpenerWhenTheShellCannotOpen) {
   ASSERT_TRUE(openers_.RegisterForHtm());
   std::string recorded;
@@ -382,25 +309,6 @@ TEST_F(AboutLinkTest, FallsBackOnTheHtmOpenerWhenTheShellCannotOpen) {
   // The registered line is cut before "%1"; a blank and the address follow.
   EXPECT_NE(recorded.find(" " + std::string(about::kBlogAddress)), std::string::npos) << recorded;
   EXPECT_TRUE(visited) << Describe(after);
-}
-
-TEST_F(AboutLinkTest, WithNoOpenerNothingOpensNoMessageAndTheLinkStaysUnvisited) {
-  int boxes = -1;
-  bool normal = false, flag = true;
-  std::vector<int> after;
-  RunAbout([&](HWND about) {
-    HWND contact = GetDlgItem(about, kAboutContactId);
-    ClickAt(CentreOf(contact));
-    MouseTo(Away());
-    Sleep(1500);
-    boxes = DialogsShown(GetCurrentProcessId());
-    normal = ShowsColour(contact, kNormal, &after);
-    flag = IsLinkVisited(contact);
-  });
-  EXPECT_EQ(openers_.Recorded(500), "");
-  EXPECT_EQ(boxes, 0);
-  EXPECT_TRUE(normal) << Describe(after);
-  EXPECT_FALSE(flag);
 }
 
 }  // namespace
