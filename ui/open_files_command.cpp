@@ -45,12 +45,25 @@ Pick ShowOpenDialog(HWND owner, const std::string& initialDirectory) {
   request.hwndOwner = owner;
   request.lpstrFile = buffer.data();
   request.nMaxFile = kNameBufferSize;
-  request.lpstrInitialDir = initialDirectory.empty() ? nullptr : initialDirectory.c_str();
+  // A value longer than any path (a damaged zhuan.ini) names no directory; Wine's dialog even
+  // overruns its stack on one, so it is not handed over.
+  const bool usable = !initialDirectory.empty() && initialDirectory.size() < MAX_PATH;
+  request.lpstrInitialDir = usable ? initialDirectory.c_str() : nullptr;
   request.lpstrTitle = kTitle;
   request.Flags = kRequestedFlags | OFN_EXPLORER | OFN_ENABLESIZING;
 
-  if (!GetOpenFileNameA(&request)) {
-    if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) pick.outcome = PickOutcome::kTooMany;
+  BOOL confirmed = GetOpenFileNameA(&request);
+  DWORD failure = confirmed ? 0 : CommDlgExtendedError();
+  if (!confirmed && failure != 0 && failure != FNERR_BUFFERTOOSMALL &&
+      request.lpstrInitialDir != nullptr) {
+    // A remembered directory the dialog cannot start in (a damaged zhuan.ini) must not make the
+    // button do nothing: the dialog then starts wherever Windows chooses.
+    request.lpstrInitialDir = nullptr;
+    confirmed = GetOpenFileNameA(&request);
+    failure = confirmed ? 0 : CommDlgExtendedError();
+  }
+  if (!confirmed) {
+    if (failure == FNERR_BUFFERTOOSMALL) pick.outcome = PickOutcome::kTooMany;
     return pick;  // cancel and other failures: a choice of nothing
   }
   PickedPaths picked = SplitOpenDialogResult(std::string_view(buffer.data(), kNameBufferSize));

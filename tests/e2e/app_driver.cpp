@@ -199,6 +199,40 @@ DWORD App::WaitForExit(DWORD timeoutMs) {
   return code;
 }
 
+namespace {
+
+struct OwnedSearch {
+  DWORD pid;
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK MatchOwned(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<OwnedSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid == s->pid && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s->owner) {
+    s->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND WaitForOwnedPopup(DWORD pid, HWND owner, DWORD timeoutMs) {
+  OwnedSearch search{pid, owner, nullptr};
+  WaitFor([&] {
+    EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  }, timeoutMs);
+  return search.found;
+}
+
+void Press(HWND box, int id) {
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+}
+
 void Settle(const App& app) {
   // Sent messages overtake posted ones, so a WM_NULL round trip alone proves nothing: wait until
   // the program's thread has emptied its queue and waits for input again.

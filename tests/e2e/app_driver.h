@@ -63,6 +63,11 @@ class App {
   HWND main_ = nullptr;
 };
 
+// A message box (or other popup) of process pid that owner opened.
+HWND WaitForOwnedPopup(DWORD pid, HWND owner, DWORD timeoutMs = kTimeoutMs);
+// Presses a dialog's button by its id.
+void Press(HWND dialog, int id);
+
 // Sets the text of a common dialog's file-name field.
 bool SetFileNameField(HWND dialog, const std::string& text);
 

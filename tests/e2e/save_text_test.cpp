@@ -15,37 +15,6 @@ using test::ReadFileBytes;
 using test::TempDir;
 using test::WriteFileBytes;
 
-struct OwnedSearch {
-  DWORD pid;
-  HWND owner;
-  HWND found;
-};
-
-BOOL CALLBACK MatchOwned(HWND window, LPARAM param) {
-  auto* s = reinterpret_cast<OwnedSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid == s->pid && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s->owner) {
-    s->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// A message box (or other popup) that owner opened.
-HWND WaitForOwnedPopup(DWORD pid, HWND owner, DWORD timeoutMs = kTimeoutMs) {
-  OwnedSearch search{pid, owner, nullptr};
-  WaitFor([&] {
-    EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
-  }, timeoutMs);
-  return search.found;
-}
-
-void Press(HWND box, int id) {
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
-}
-
 class SaveText : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -1,0 +1,111 @@
+// The real program against the bad conditions a user can meet: it keeps working, tells the user
+// what they must know, and loses nothing. The matrix is described in docs/fault-matrix.md.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/e2e/app_driver.h"
+#include "ui/resource.h"
+#include "ui/win32/handles.h"
+
+namespace sorvane::e2e {
+namespace {
+
+using test::ReadFileBytes;
+using test::TempDir;
+using test::WriteFileBytes;
+
+class FaultMatrix : public ::testing::Test {
+ protected:
+  void Start() {
+    app_ = std::make_unique<App>(run_.path());
+    ASSERT_TRUE(app_->Started());
+    app_->SetTicked(IDC_NUMBERING, false);
+    app_->SetTicked(IDC_DOUBLE_SPACING, false);
+  }
+  // A listing still works and lands in the edit box.
+  void ExpectListingWorks() {
+    ASSERT_TRUE(WriteFileBytes(data_.File("a.txt"), "a"));
+    app_->PickFiles("", data_.File("a.txt"));
+    EXPECT_EQ(app_->EditText(), "a.txt\r\n");
+  }
+  std::string TakeSaveErrorBox() {
+    HWND box = WaitForProcessWindow(app_->pid(), "保存为文本", "#32770");
+    if (box == nullptr) return {};
+    const std::string text = MessageBoxText(box);
+    Press(box, IDOK);
+    WaitUntilGone(box);
+    return text;
+  }
+
+  TempDir run_;
+  TempDir data_;
+  std::unique_ptr<App> app_;
+};
+
+TEST_F(FaultMatrix, SettingsFileOfGarbageOrHugeStillLists) {
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 37 + 11) % 256);
+  const std::string huge = "[目录]\r\n对话框目录=" + std::string(1 << 20, 'x') + "\r\n";
+  for (const std::string& content : {garbage, huge}) {
+    ASSERT_TRUE(WriteFileBytes(run_.File("zhuan.ini"), content));
+    Start();
+    ExpectListingWorks();
+    EXPECT_NE(ReadFileBytes(run_.File("zhuan.ini")).find("对话框目录=" + data_.path() + "\\\r\n"),
+              std::string::npos);
+    app_->Close();
+    EXPECT_EQ(app_->WaitForExit(), 0u);
+  }
+}
+
+TEST_F(FaultMatrix, SettingsFileThatIsADirectoryStillLists) {
+  ASSERT_TRUE(CreateDirectoryA(run_.File("zhuan.ini").c_str(), nullptr));
+  Start();
+  ExpectListingWorks();  // the directory is not remembered, and nothing else is lost
+  app_->Close();
+  EXPECT_EQ(app_->WaitForExit(), 0u);
+}
+
+TEST_F(FaultMatrix, RememberedDirectoryThatVanishedStillOpensTheDialog) {
+  ASSERT_TRUE(WriteFileBytes(run_.File("zhuan.ini"),
+                             "[目录]\r\n对话框目录=" + data_.path() + "\\gone\\\r\n"));
+  Start();
+  ExpectListingWorks();
+}
+
+TEST_F(FaultMatrix, SaveTargetHeldOpenByAnotherProgramIsToldAndKept) {
+  const std::string target = data_.File("held.txt");
+  ASSERT_TRUE(WriteFileBytes(target, "kept"));
+  win32::UniqueFile held(CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(held);
+  Start();
+  HWND dialog = app_->OpenSaveDialog();
+  ASSERT_NE(dialog, nullptr);
+  app_->ConfirmDialog(dialog, target);
+  if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
+  EXPECT_NE(TakeSaveErrorBox().find("held.txt"), std::string::npos);
+  held.reset();
+  EXPECT_EQ(ReadFileBytes(target), "kept");
+}
+
+TEST_F(FaultMatrix, SaveIntoAFolderThatVanishedAfterTheDialogIsTold) {
+  ASSERT_TRUE(CreateDirectoryA(data_.File("sub").c_str(), nullptr));
+  const std::string target = data_.File("sub") + "\\list.txt";
+  ASSERT_TRUE(WriteFileBytes(target, "old"));
+  Start();
+  HWND dialog = app_->OpenSaveDialog();
+  ASSERT_NE(dialog, nullptr);
+  app_->ConfirmDialog(dialog, target);
+  HWND question = WaitForOwnedPopup(app_->pid(), dialog);  // the dialog has accepted the folder
+  ASSERT_NE(question, nullptr);
+  test::RemoveTree(data_.File("sub"));
+  Press(question, IDYES);
+  EXPECT_NE(TakeSaveErrorBox().find("list.txt"), std::string::npos);
+  EXPECT_FALSE(test::FileExists(data_.File("sub")));
+  EXPECT_NE(app_->EditText().find("Sorvane"), std::string::npos);  // the box is untouched
+}
+
+}  // namespace
+}  // namespace sorvane::e2e
