@@ -74,6 +74,21 @@ TEST_F(FaultMatrix, RememberedDirectoryThatVanishedStillOpensTheDialog) {
   ExpectListingWorks();
 }
 
+TEST_F(FaultMatrix, SkinFileHeldOpenByAnotherProgramStillStartsQuietly) {
+  const std::string skin = run_.File("skinh.she");
+  ASSERT_TRUE(WriteFileBytes(skin, "held"));
+  win32::UniqueFile held(CreateFileA(skin.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(held);
+  Start();
+  EXPECT_TRUE(IsWindowEnabled(app_->main()));  // no message box in front of it
+  ExpectListingWorks();
+  app_->Close();
+  EXPECT_EQ(app_->WaitForExit(), 0u);
+  held.reset();
+  EXPECT_EQ(ReadFileBytes(skin), "held");
+}
+
 TEST_F(FaultMatrix, SaveTargetHeldOpenByAnotherProgramIsToldAndKept) {
   const std::string target = data_.File("held.txt");
   ASSERT_TRUE(WriteFileBytes(target, "kept"));
