@@ -3,6 +3,7 @@
 # build with its checks, and the 64-bit build under Wine on a virtual display.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+build_root=${SORVANE_BUILD_ROOT:-$root/build}  # as in build.sh
 bash "$root/scripts/setup.sh"
 
 for kind in native win32 win64; do
@@ -17,7 +18,7 @@ sorvane_wine_prefix
 status=0
 for kind in native win32 win64; do
   echo "== test $kind"
-  (cd "$root/build/$kind" && ctest --output-on-failure --timeout 900) || status=1
+  (cd "$build_root/$kind" && ctest --output-on-failure --timeout 900) || status=1
 done
 "$WINESERVER" -k >/dev/null 2>&1 || true
 exit $status
