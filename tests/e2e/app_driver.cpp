@@ -233,6 +233,16 @@ void Press(HWND box, int id) {
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
+std::string TakeSaveErrorBox(const App& app) {
+  HWND box = WaitForProcessWindow(app.pid(), "保存为文本", "#32770");
+  if (box == nullptr) return {};
+  if (GetWindow(box, GW_OWNER) != app.main()) return "(not owned by the main window)";
+  const std::string text = MessageBoxText(box);
+  Press(box, IDOK);
+  WaitUntilGone(box);
+  return text;
+}
+
 void Settle(const App& app) {
   // Sent messages overtake posted ones, so a WM_NULL round trip alone proves nothing: wait until
   // the program's thread has emptied its queue and waits for input again.

@@ -65,6 +65,9 @@ class App {
 
 // A message box (or other popup) of process pid that owner opened.
 HWND WaitForOwnedPopup(DWORD pid, HWND owner, DWORD timeoutMs = kTimeoutMs);
+// The program's save-error box (title 保存为文本, owned by the main window): its text, after
+// checking its owner and closing it; empty when none appeared.
+std::string TakeSaveErrorBox(const App& app);
 // Presses a dialog's button by its id.
 void Press(HWND dialog, int id);
 

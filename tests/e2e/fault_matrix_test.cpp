@@ -30,14 +30,6 @@ class FaultMatrix : public ::testing::Test {
     app_->PickFiles("", data_.File("a.txt"));
     EXPECT_EQ(app_->EditText(), "a.txt\r\n");
   }
-  std::string TakeSaveErrorBox() {
-    HWND box = WaitForProcessWindow(app_->pid(), "保存为文本", "#32770");
-    if (box == nullptr) return {};
-    const std::string text = MessageBoxText(box);
-    Press(box, IDOK);
-    WaitUntilGone(box);
-    return text;
-  }
 
   TempDir run_;
   TempDir data_;
@@ -100,7 +92,7 @@ TEST_F(FaultMatrix, SaveTargetHeldOpenByAnotherProgramIsToldAndKept) {
   ASSERT_NE(dialog, nullptr);
   app_->ConfirmDialog(dialog, target);
   if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
-  EXPECT_NE(TakeSaveErrorBox().find("held.txt"), std::string::npos);
+  EXPECT_NE(TakeSaveErrorBox(*app_).find("held.txt"), std::string::npos);
   held.reset();
   EXPECT_EQ(ReadFileBytes(target), "kept");
 }
@@ -117,7 +109,7 @@ TEST_F(FaultMatrix, SaveIntoAFolderThatVanishedAfterTheDialogIsTold) {
   ASSERT_NE(question, nullptr);
   test::RemoveTree(data_.File("sub"));
   Press(question, IDYES);
-  EXPECT_NE(TakeSaveErrorBox().find("list.txt"), std::string::npos);
+  EXPECT_NE(TakeSaveErrorBox(*app_).find("list.txt"), std::string::npos);
   EXPECT_FALSE(test::FileExists(data_.File("sub")));
   EXPECT_NE(app_->EditText().find("Sorvane"), std::string::npos);  // the box is untouched
 }

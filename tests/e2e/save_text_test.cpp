@@ -37,16 +37,6 @@ class SaveText : public ::testing::Test {
     ASSERT_TRUE(WaitUntilGone(dialog));
     Settle(*app_);
   }
-  // The error box the program shows when a save fails, closed after reading it.
-  std::string TakeErrorBox() {
-    HWND box = WaitForProcessWindow(app_->pid(), "保存为文本", "#32770");
-    if (box == nullptr) return {};
-    EXPECT_EQ(GetWindow(box, GW_OWNER), app_->main());
-    const std::string text = MessageBoxText(box);
-    Press(box, IDOK);
-    WaitUntilGone(box);
-    return text;
-  }
 
   TempDir run_;
   TempDir data_;
@@ -114,7 +104,7 @@ TEST_F(SaveText, ReadOnlyTargetIsRefusedWithAnErrorBox) {
   SetBox("replacement");
   HWND dialog = Save(target);
   if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
-  const std::string message = TakeErrorBox();
+  const std::string message = TakeSaveErrorBox(*app_);
   EXPECT_NE(message.find("locked.txt"), std::string::npos) << message;
   SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadFileBytes(target), "precious");
@@ -135,7 +125,7 @@ TEST_F(SaveText, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFile) {
   SetBox(std::string(16 * 1024, 'n'));
   HWND dialog = Save(target);
   if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
-  const std::string message = TakeErrorBox();
+  const std::string message = TakeSaveErrorBox(*app_);
   EXPECT_NE(message.find("list.txt"), std::string::npos) << message;
   EXPECT_EQ(ReadFileBytes(target), "old list\r\n");
 
