@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/clock.h"
 #include "core/list_builder.h"
 #include "ui/controls/edit_box.h"
 #include "ui/main_window.h"
@@ -13,17 +14,6 @@
 #include "ui/win32/run_directory.h"
 
 namespace {
-
-double Seconds() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Lets the box paint whatever the step left to paint, so both measures include their drawing.
 void Flush(HWND window) {
@@ -53,18 +43,18 @@ int main() {
 
     sorvane::ui::SetContent(state.编辑框1, "");
     Flush(state.window);
-    const double t0 = Seconds();
+    const double t0 = sorvane::bench::Seconds();
     sorvane::ui::ListPaths(state, paths);
     Flush(state.window);
-    const double listing = Seconds() - t0;
+    const double listing = sorvane::bench::Seconds() - t0;
     const bool same = sorvane::ui::ReadContent(state.编辑框1) == text;
 
     sorvane::ui::SetContent(state.编辑框1, "");
     Flush(state.window);
-    const double t1 = Seconds();
+    const double t1 = sorvane::bench::Seconds();
     SetWindowTextA(state.编辑框1, text.c_str());
     Flush(state.window);
-    const double single = Seconds() - t1;
+    const double single = sorvane::bench::Seconds() - t1;
 
     std::printf("%8d %12.1f %14.2f %14.1f %8.2f%s\n", n, listing * 1e3, listing * 1e6 / n,
                 single * 1e3, listing / single, same ? "" : "  (listing differs from the text!)");

@@ -13,20 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/clock.h"
+
 namespace {
 
 constexpr DWORD kTimeoutMs = 30000;
 
-double Now() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
@@ -67,17 +59,17 @@ Run Measure(const std::string& exe, const std::string& commandLine, const std::s
   PROCESS_INFORMATION process = {};
   std::string line = commandLine;
   Run run;
-  const double start = Now();
+  const double start = sorvane::bench::Seconds();
   if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                       workDir.empty() ? nullptr : workDir.c_str(), &startup, &process)) {
     std::fprintf(stderr, "cannot start %s (error %lu)\n", exe.c_str(), GetLastError());
     return run;
   }
   Search search{process.dwProcessId, match, nullptr};
-  while (Now() - start < kTimeoutMs / 1000.0) {
+  while (sorvane::bench::Seconds() - start < kTimeoutMs / 1000.0) {
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr) {
-      run.seconds = Now() - start;
+      run.seconds = sorvane::bench::Seconds() - start;
       break;
     }
     if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;  // ended without a window

@@ -7,26 +7,26 @@
 namespace sorvane::e2e {
 namespace {
 
-struct FindRequest {
+// The first visible top-level window of pid that the predicate accepts.
+struct Search {
   DWORD pid;
-  const std::string* title;
-  const char* className;
+  const std::function<bool(HWND)>* accept;
   HWND found;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* request = reinterpret_cast<FindRequest*>(param);
+BOOL CALLBACK Visit(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (pid != request->pid || !IsWindowVisible(window)) return TRUE;
-  if (WindowText(window) != *request->title) return TRUE;
-  if (request->className != nullptr) {
-    char cls[256] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpiA(cls, request->className) != 0) return TRUE;
-  }
-  request->found = window;
+  if (pid != search->pid || !IsWindowVisible(window) || !(*search->accept)(window)) return TRUE;
+  search->found = window;
   return FALSE;
+}
+
+HWND FindVisibleWindow(DWORD pid, const std::function<bool(HWND)>& accept) {
+  Search search{pid, &accept, nullptr};
+  EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
@@ -60,9 +60,13 @@ std::string MessageBoxText(HWND box) {
 }
 
 HWND FindProcessWindow(DWORD pid, const std::string& title, const char* className) {
-  FindRequest request{pid, &title, className, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
-  return request.found;
+  return FindVisibleWindow(pid, [&](HWND window) {
+    if (WindowText(window) != title) return false;
+    if (className == nullptr) return true;
+    char cls[256] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    return lstrcmpiA(cls, className) == 0;
+  });
 }
 
 HWND WaitForProcessWindow(DWORD pid, const std::string& title, const char* className,
@@ -199,34 +203,13 @@ DWORD App::WaitForExit(DWORD timeoutMs) {
   return code;
 }
 
-namespace {
-
-struct OwnedSearch {
-  DWORD pid;
-  HWND owner;
-  HWND found;
-};
-
-BOOL CALLBACK MatchOwned(HWND window, LPARAM param) {
-  auto* s = reinterpret_cast<OwnedSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid == s->pid && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s->owner) {
-    s->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
-
 HWND WaitForOwnedPopup(DWORD pid, HWND owner, DWORD timeoutMs) {
-  OwnedSearch search{pid, owner, nullptr};
+  HWND found = nullptr;
   WaitFor([&] {
-    EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
+    found = FindVisibleWindow(pid, [&](HWND window) { return GetWindow(window, GW_OWNER) == owner; });
+    return found != nullptr;
   }, timeoutMs);
-  return search.found;
+  return found;
 }
 
 void Press(HWND box, int id) {
