@@ -167,7 +167,7 @@ void App::ConfirmDialog(HWND dialog, const std::string& typedName) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
-void App::PickFiles(const std::string& folder, const std::string& typedNames) {
+void App::PickFiles(const std::string& folder, const std::string& typedNames, DWORD timeoutMs) {
   Click(IDC_SELECT_FILES);
   HWND dialog = WaitForProcessWindow(pid(), "请选择要读取的文件", "#32770");
   if (dialog == nullptr) throw std::runtime_error("no open dialog");
@@ -177,8 +177,8 @@ void App::PickFiles(const std::string& folder, const std::string& typedNames) {
     Sleep(400);
   }
   ConfirmDialog(dialog, typedNames);
-  if (!WaitUntilGone(dialog, 60000)) throw std::runtime_error("open dialog stayed open");
-  Settle(*this);
+  if (!WaitUntilGone(dialog, timeoutMs)) throw std::runtime_error("open dialog stayed open");
+  Settle(*this, timeoutMs);
 }
 
 void App::CancelOpenDialog() {
@@ -226,14 +226,14 @@ std::string TakeSaveErrorBox(const App& app) {
   return text;
 }
 
-void Settle(const App& app) {
+void Settle(const App& app, DWORD timeoutMs) {
   // Sent messages overtake posted ones, so a WM_NULL round trip alone proves nothing: wait until
   // the program's thread has emptied its queue and waits for input again.
   for (int round = 0; round < 2; ++round) {
     Sleep(30);
-    WaitForInputIdle(app.process(), 60000);
+    WaitForInputIdle(app.process(), timeoutMs);
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(app.main(), WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
+    SendMessageTimeoutA(app.main(), WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
   }
 }
 

@@ -47,8 +47,9 @@ class App {
   HWND FocusedWindow() const;
 
   // Opens the open dialog through 打开文件 and picks these names in folder (empty: the folder the
-  // dialog starts in); names are given as the user types them into the file-name field.
-  void PickFiles(const std::string& folder, const std::string& typedNames);
+  // dialog starts in); names are given as the user types them into the file-name field. Waits up
+  // to timeoutMs for the dialog to close and the listing to end.
+  void PickFiles(const std::string& folder, const std::string& typedNames, DWORD timeoutMs = 60000);
   void CancelOpenDialog();
   // Opens the save dialog through 保存为文本, types path and confirms.
   HWND OpenSaveDialog();
@@ -74,8 +75,8 @@ void Press(HWND dialog, int id);
 // Sets the text of a common dialog's file-name field.
 bool SetFileNameField(HWND dialog, const std::string& text);
 
-// Waits until the program has handled everything posted to it so far.
-void Settle(const App& app);
+// Waits (up to timeoutMs per step) until the program has handled everything posted to it so far.
+void Settle(const App& app, DWORD timeoutMs = 60000);
 
 // Polls condition until it holds; false on timeout.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);

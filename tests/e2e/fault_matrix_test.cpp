@@ -2,8 +2,10 @@
 // what they must know, and loses nothing. The matrix is described in docs/fault-matrix.md.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/app_driver.h"
 #include "ui/resource.h"
@@ -112,6 +114,36 @@ TEST_F(FaultMatrix, SaveIntoAFolderThatVanishedAfterTheDialogIsTold) {
   EXPECT_NE(TakeSaveErrorBox(*app_).find("list.txt"), std::string::npos);
   EXPECT_FALSE(test::FileExists(data_.File("sub")));
   EXPECT_NE(app_->EditText().find("Sorvane"), std::string::npos);  // the box is untouched
+}
+
+TEST_F(FaultMatrix, ThirtyThousandFilesAreListedWholeAndSaved) {
+  // The folder is made by the many_files fixture: 照片_000001.jpg to 照片_030000.jpg.
+  const std::string folder = test::EnvVar("SORVANE_MANY_FILES_DIR");
+  ASSERT_FALSE(folder.empty()) << "SORVANE_MANY_FILES_DIR is not set";
+  std::vector<std::string> names;
+  std::string expected;
+  for (int i = 1; i <= 30000; ++i) {
+    char name[32];
+    snprintf(name, sizeof name, "照片_%06d.jpg", i);
+    names.push_back(name);
+    expected += (i < 10 ? "0" : "") + std::to_string(i) + " " + name + "\r\n";
+  }
+  Start();
+  app_->SetTicked(IDC_NUMBERING, true);
+  app_->PickFiles(folder, Join(names), 300000);
+  const std::string text = app_->EditText();
+  EXPECT_EQ(text.size(), expected.size());
+  EXPECT_TRUE(text == expected) << text.substr(0, 200);
+  EXPECT_NE(ReadFileBytes(run_.File("zhuan.ini")).find("对话框目录=" + folder + "\\\r\n"),
+            std::string::npos);
+
+  // The whole list reaches the disk, byte for byte.
+  const std::string target = data_.File("list.txt");
+  HWND dialog = app_->OpenSaveDialog();
+  ASSERT_NE(dialog, nullptr);
+  app_->ConfirmDialog(dialog, target);
+  ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(target).size() == expected.size(); }, 60000));
+  EXPECT_TRUE(ReadFileBytes(target) == expected);
 }
 
 }  // namespace
