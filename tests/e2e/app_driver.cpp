@@ -90,12 +90,12 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs) {
 
 std::string App::BuiltExecutable() { return test::EnvVar("SORVANE_EXE"); }
 
-App::App(const std::string& runDir, bool copyLibraries) {
+App::App(const std::string& runDir, Install install) {
   const std::string built = BuiltExecutable();
   if (built.empty()) throw std::runtime_error("SORVANE_EXE is not set");
   const std::string exe = runDir + "\\Sorvane.exe";
-  CopyFileA(built.c_str(), exe.c_str(), FALSE);
-  if (copyLibraries) {
+  if (install != Install::kNothing) CopyFileA(built.c_str(), exe.c_str(), FALSE);
+  if (install == Install::kProgramAndLibraries) {
     const std::string builtDir = built.substr(0, built.find_last_of('\\'));
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((builtDir + "\\*.dll").c_str(), &data);

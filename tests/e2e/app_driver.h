@@ -25,8 +25,14 @@ std::string MessageBoxText(HWND box);
 
 class App {
  public:
-  // Copies Sorvane.exe (and the DLLs built beside it) into runDir and starts it there.
-  explicit App(const std::string& runDir, bool copyLibraries = true);
+  // What goes into the run directory before the start.
+  enum class Install {
+    kProgramAndLibraries,  // Sorvane.exe and the DLLs built beside it
+    kProgramOnly,
+    kNothing,  // runDir already holds Sorvane.exe (a read-only folder, say)
+  };
+  // Starts runDir\Sorvane.exe, from another current directory.
+  explicit App(const std::string& runDir, Install install = Install::kProgramAndLibraries);
   ~App();
   App(const App&) = delete;
   App& operator=(const App&) = delete;

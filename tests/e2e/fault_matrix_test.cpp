@@ -20,8 +20,9 @@ using test::WriteFileBytes;
 
 class FaultMatrix : public ::testing::Test {
  protected:
-  void Start() {
-    app_ = std::make_unique<App>(run_.path());
+  void Start() { StartIn(run_.path(), App::Install::kProgramAndLibraries); }
+  void StartIn(const std::string& runDir, App::Install install) {
+    app_ = std::make_unique<App>(runDir, install);
     ASSERT_TRUE(app_->Started());
     app_->SetTicked(IDC_NUMBERING, false);
     app_->SetTicked(IDC_DOUBLE_SPACING, false);
@@ -31,6 +32,17 @@ class FaultMatrix : public ::testing::Test {
     ASSERT_TRUE(WriteFileBytes(data_.File("a.txt"), "a"));
     app_->PickFiles("", data_.File("a.txt"));
     EXPECT_EQ(app_->EditText(), "a.txt\r\n");
+  }
+
+  void SetBox(const std::string& text) {
+    SendMessageA(app_->Control(IDC_LIST_EDIT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  // Saves through the dialog, answering yes to the overwrite question if one comes.
+  void Save(const std::string& target) {
+    HWND dialog = app_->OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr);
+    app_->ConfirmDialog(dialog, target);
+    if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
   }
 
   TempDir run_;
@@ -68,6 +80,27 @@ TEST_F(FaultMatrix, RememberedDirectoryThatVanishedStillOpensTheDialog) {
   ExpectListingWorks();
 }
 
+// The program and its library in a folder nobody may write to (the readonly_run fixture): no
+// skin file can be written and no folder remembered, and the user is bothered with neither.
+TEST_F(FaultMatrix, ReadOnlyRunDirectoryStartsQuietlyListsAndSaves) {
+  const std::string dir = test::EnvVar("SORVANE_READONLY_RUN_DIR");
+  ASSERT_FALSE(dir.empty());
+  ASSERT_TRUE(test::FileExists(dir + "\\Sorvane.exe"));
+  ASSERT_FALSE(WriteFileBytes(dir + "\\probe.txt", "x")) << "the folder must be read-only";
+  StartIn(dir, App::Install::kNothing);
+  EXPECT_TRUE(IsWindowEnabled(app_->main()));  // no message box in front of it
+  EXPECT_FALSE(test::FileExists(dir + "\\skinh.she"));
+  ExpectListingWorks();
+  EXPECT_FALSE(test::FileExists(dir + "\\zhuan.ini"));
+  EXPECT_TRUE(IsWindowEnabled(app_->main()));  // not remembering the folder is no news
+  Save(data_.File("list.txt"));
+  ASSERT_TRUE(WaitFor([&] { return test::FileExists(data_.File("list.txt")); }));
+  Settle(*app_);
+  EXPECT_EQ(ReadFileBytes(data_.File("list.txt")), "a.txt\r\n");
+  app_->Close();
+  EXPECT_EQ(app_->WaitForExit(), 0u);
+}
+
 TEST_F(FaultMatrix, SkinFileHeldOpenByAnotherProgramStillStartsQuietly) {
   const std::string skin = run_.File("skinh.she");
   ASSERT_TRUE(WriteFileBytes(skin, "held"));
@@ -90,13 +123,37 @@ TEST_F(FaultMatrix, SaveTargetHeldOpenByAnotherProgramIsToldAndKept) {
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_TRUE(held);
   Start();
-  HWND dialog = app_->OpenSaveDialog();
-  ASSERT_NE(dialog, nullptr);
-  app_->ConfirmDialog(dialog, target);
-  if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
+  Save(target);
   EXPECT_NE(TakeSaveErrorBox(*app_).find("held.txt"), std::string::npos);
   held.reset();
   EXPECT_EQ(ReadFileBytes(target), "kept");
+}
+
+TEST_F(FaultMatrix, SaveOntoAFullDiskKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  const std::string small = test::EnvVar("SORVANE_SMALL_DIR");  // a 64 KiB file system
+  ASSERT_FALSE(small.empty());
+  const std::string target = small + "\\list.txt";
+  ASSERT_TRUE(WriteFileBytes(target, "old list\r\n"));
+  // Leave a few KiB free, less than the list needs.
+  ULARGE_INTEGER free = {};
+  ASSERT_TRUE(GetDiskFreeSpaceExA((small + "\\").c_str(), &free, nullptr, nullptr));
+  ASSERT_LT(free.QuadPart, 1u << 20) << "the small file system is not mounted";
+  const std::string filler = small + "\\filler.bin";
+  ASSERT_TRUE(WriteFileBytes(filler, std::string(static_cast<size_t>(free.QuadPart) - 4096, 'f')));
+  Start();
+  SetBox(std::string(16 * 1024, 'n'));
+  Save(target);
+  const std::string message = TakeSaveErrorBox(*app_);
+  EXPECT_NE(message.find("list.txt"), std::string::npos) << message;
+  EXPECT_EQ(ReadFileBytes(target), "old list\r\n");
+  EXPECT_EQ(app_->EditText(), std::string(16 * 1024, 'n'));  // the list is still there to save elsewhere
+
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((small + "\\*.tmp").c_str(), &found);
+  EXPECT_EQ(find, INVALID_HANDLE_VALUE) << found.cFileName;
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  DeleteFileA(target.c_str());
+  DeleteFileA(filler.c_str());
 }
 
 TEST_F(FaultMatrix, SaveIntoAFolderThatVanishedAfterTheDialogIsTold) {
@@ -139,9 +196,7 @@ TEST_F(FaultMatrix, ThirtyThousandFilesAreListedWholeAndSaved) {
 
   // The whole list reaches the disk, byte for byte.
   const std::string target = data_.File("list.txt");
-  HWND dialog = app_->OpenSaveDialog();
-  ASSERT_NE(dialog, nullptr);
-  app_->ConfirmDialog(dialog, target);
+  Save(target);
   ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(target).size() == expected.size(); }, 60000));
   EXPECT_TRUE(ReadFileBytes(target) == expected);
 }

@@ -111,31 +111,5 @@ TEST_F(SaveText, ReadOnlyTargetIsRefusedWithAnErrorBox) {
   EXPECT_EQ(app_->EditText(), "replacement");
 }
 
-TEST_F(SaveText, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFile) {
-  const std::string small = test::EnvVar("SORVANE_SMALL_DIR");  // a 64 KiB file system
-  ASSERT_FALSE(small.empty());
-  const std::string target = small + "\\list.txt";
-  ASSERT_TRUE(WriteFileBytes(target, "old list\r\n"));
-  // Leave a few KiB free, less than the list needs.
-  ULARGE_INTEGER free = {};
-  ASSERT_TRUE(GetDiskFreeSpaceExA((small + "\\").c_str(), &free, nullptr, nullptr));
-  ASSERT_LT(free.QuadPart, 1u << 20) << "the small file system is not mounted";
-  const std::string filler = small + "\\filler.bin";
-  ASSERT_TRUE(WriteFileBytes(filler, std::string(static_cast<size_t>(free.QuadPart) - 4096, 'f')));
-  SetBox(std::string(16 * 1024, 'n'));
-  HWND dialog = Save(target);
-  if (HWND question = WaitForOwnedPopup(app_->pid(), dialog, 3000)) Press(question, IDYES);
-  const std::string message = TakeSaveErrorBox(*app_);
-  EXPECT_NE(message.find("list.txt"), std::string::npos) << message;
-  EXPECT_EQ(ReadFileBytes(target), "old list\r\n");
-
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((small + "\\*.tmp").c_str(), &found);
-  EXPECT_EQ(find, INVALID_HANDLE_VALUE) << found.cFileName;
-  if (find != INVALID_HANDLE_VALUE) FindClose(find);
-  DeleteFileA(target.c_str());
-  DeleteFileA(filler.c_str());
-}
-
 }  // namespace
 }  // namespace sorvane::e2e

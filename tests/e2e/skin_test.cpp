@@ -93,7 +93,7 @@ TEST_F(SkinAtStart, WithoutACopyBesideTheProgramTheSearchPathIsUsed) {
   ASSERT_TRUE(CopyFileA(AttachOnlyLibrary().c_str(), elsewhere.File("SkinH_EL.dll").c_str(), FALSE));
   const std::string oldPath = test::EnvVar("PATH");
   SetEnvironmentVariableA("PATH", (elsewhere.path() + ";" + oldPath).c_str());
-  App app(run.path(), /*copyLibraries=*/false);
+  App app(run.path(), App::Install::kProgramOnly);
   SetEnvironmentVariableA("PATH", oldPath.c_str());
   EXPECT_NE(CloseErrorBox(app).find("SkinH_SetTitleMenuBar"), std::string::npos);
   EXPECT_EQ(app.WaitForExit(), 0xFFFFFFFFu);
@@ -101,7 +101,7 @@ TEST_F(SkinAtStart, WithoutACopyBesideTheProgramTheSearchPathIsUsed) {
 
 TEST_F(SkinAtStart, NoLibraryAnywhereGivesOnlyTheErrorBoxAndExitCodeMinusOne) {
   test::TempDir run;
-  App app(run.path(), /*copyLibraries=*/false);
+  App app(run.path(), App::Install::kProgramOnly);
   const std::string text = CloseErrorBox(app);
   EXPECT_NE(text.find("SkinH_EL.dll"), std::string::npos) << text;
   EXPECT_NE(text.find("SkinH_Attach"), std::string::npos) << text;
@@ -112,7 +112,7 @@ TEST_F(SkinAtStart, NoLibraryAnywhereGivesOnlyTheErrorBoxAndExitCodeMinusOne) {
 TEST_F(SkinAtStart, ALibraryWithoutSetTitleMenuBarStopsAfterTheAttachRan) {
   test::TempDir run;
   ASSERT_TRUE(CopyFileA(AttachOnlyLibrary().c_str(), run.File("SkinH_EL.dll").c_str(), FALSE));
-  App app(run.path(), /*copyLibraries=*/false);
+  App app(run.path(), App::Install::kProgramOnly);
   const std::string text = CloseErrorBox(app);
   EXPECT_NE(text.find("SkinH_SetTitleMenuBar"), std::string::npos) << text;
   EXPECT_TRUE(test::FileExists(run.File("attach_ran.txt")));

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -228,68 +227,6 @@ TEST_F(SkinLibraryTest, SetTitleMenuBarBeforeAnyAttachChangesNothing) {
   EXPECT_EQ(Int(r, "bar"), 0);
   EXPECT_EQ(Str(r, "caption_pixel"), Str(plain(), "caption_pixel"));
   EXPECT_EQ(Str(r, "client_pixel"), Str(plain(), "client_pixel"));
-}
-
-}  // namespace
-}  // namespace sorvane::skin
-
-namespace sorvane::skin {
-namespace {
-
-struct FindMain {
-  DWORD pid;
-  const char* title;
-  HWND found;
-};
-
-BOOL CALLBACK MatchVisible(HWND window, LPARAM param) {
-  auto* find = reinterpret_cast<FindMain*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char title[64] = {};
-  GetWindowTextA(window, title, sizeof title);
-  if (pid == find->pid && IsWindowVisible(window) && std::strcmp(title, find->title) == 0) {
-    find->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND WaitForWindow(DWORD pid, const char* title, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-    FindMain find{pid, title, nullptr};
-    EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&find));
-    if (find.found != nullptr) return find.found;
-    Sleep(100);
-  }
-  return nullptr;
-}
-
-// The real program in a run directory it cannot write to: it starts as usual, with no message.
-TEST(ReadOnlyRunDirectory, TheProgramStartsWithoutAMessage) {
-  const std::string dir = test::EnvVar("SORVANE_READONLY_RUN_DIR");
-  ASSERT_FALSE(dir.empty());
-  const std::string exe = dir + "\\Sorvane.exe";
-  ASSERT_TRUE(test::FileExists(exe));
-  ASSERT_FALSE(test::WriteFileBytes(dir + "\\probe.txt", "x")) << "the directory must be read-only";
-
-  std::string command = "\"" + exe + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  ASSERT_TRUE(CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &process));
-  HWND main = WaitForWindow(process.dwProcessId, "Sorvane V1.0", 15000);
-  EXPECT_NE(main, nullptr);
-  EXPECT_EQ(WaitForWindow(process.dwProcessId, "Sorvane V1.0 - 运行错误", 300), nullptr);
-  EXPECT_FALSE(test::FileExists(dir + "\\skinh.she"));
-  if (main != nullptr) PostMessageA(main, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process.hProcess, 15000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 9);
-  DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(process.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
 }
 
 }  // namespace
