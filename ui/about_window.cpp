@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/about_texts.h"
+#include "ui/controls/parent_background.h"
 #include "ui/hyperlink_box.h"
 #include "ui/win32/handles.h"
 
@@ -79,9 +80,7 @@ LRESULT CALLBACK BannerProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(box, &ps);
-      RECT client;
-      GetClientRect(box, &client);
-      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+      EraseWithParentBackground(box, dc);  // shows where the picture is smaller than the box
       auto bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrA(box, GWLP_USERDATA));
       BITMAP info;
       if (bitmap != nullptr && GetObjectA(bitmap, sizeof info, &info) == sizeof info) {
@@ -115,18 +114,9 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case WM_GETFONT:
       return GetWindowLongPtrA(label, GWLP_USERDATA);
-    case WM_ERASEBKGND: {
-      // No background of its own: let the parent erase the label's area in the parent's terms.
-      HWND parent = GetParent(label);
-      POINT origin{0, 0};
-      MapWindowPoints(label, parent, &origin, 1);
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      POINT old;
-      SetWindowOrgEx(dc, origin.x, origin.y, &old);
-      SendMessageA(parent, WM_ERASEBKGND, wParam, 0);
-      SetWindowOrgEx(dc, old.x, old.y, nullptr);
+    case WM_ERASEBKGND:
+      EraseWithParentBackground(label, reinterpret_cast<HDC>(wParam));
       return 1;
-    }
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(label, &ps);

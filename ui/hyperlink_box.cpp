@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "ui/controls/parent_background.h"
+
 namespace sorvane::ui {
 namespace {
 
@@ -63,7 +65,7 @@ void Paint(HWND box, const Link& link) {
   HDC dc = BeginPaint(box, &ps);
   RECT client;
   GetClientRect(box, &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  EraseWithParentBackground(box, dc);
   const std::string& address =
       link.kind == LinkKind::kWeb ? link.webAddress : link.emailAddress;
   const std::string& text = link.caption.empty() ? address : link.caption;

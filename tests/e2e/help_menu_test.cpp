@@ -116,6 +116,45 @@ TEST(HelpMenu, AboutIsModalAndEachWayOfClosingGivesTheMainWindowBack) {
   EXPECT_EQ(app.WaitForExit(), 0u);
 }
 
+COLORREF ScreenPixel(HWND window, int x, int y) {
+  POINT at{x, y};
+  ClientToScreen(window, &at);
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+// The link boxes and the banner's margin have no background of their own: on the skinned window
+// they show the skin's background, not the system's button face.
+TEST(HelpMenu, AboutBoxesShowTheSkinnedBackground) {
+  test::TempDir run;
+  App app(run.path());
+  ASSERT_TRUE(app.Started());
+  HWND about = OpenAbout(app);
+  ASSERT_NE(about, nullptr);
+  COLORREF background = CLR_INVALID;
+  ASSERT_TRUE(WaitFor([&] {
+    background = ScreenPixel(about, 200, 150);  // between the links and 确定
+    return background != CLR_INVALID && background != GetSysColor(COLOR_BTNFACE);
+  })) << "the skin paints the window";
+  struct Spot {
+    int id, x, y;
+  } spots[] = {{ui::kAboutContactId, 1, 1}, {ui::kAboutBlogId, 1, 1}, {ui::kAboutBannerId, 100, 69}};
+  for (const Spot& spot : spots) {
+    SCOPED_TRACE(spot.id);
+    COLORREF pixel = CLR_INVALID;
+    EXPECT_TRUE(WaitFor([&] {
+      pixel = ScreenPixel(GetDlgItem(about, spot.id), spot.x, spot.y);
+      return pixel == background;
+    }, 3000)) << std::hex << pixel << " against " << background;
+  }
+  PostMessageA(about, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntilGone(about, 5000));
+  app.Close();
+  EXPECT_EQ(app.WaitForExit(), 0u);
+}
+
 // No opener of web addresses or ".htm" files exists unless a test registers the recorder, which
 // is built beside the program.
 class AboutLinks : public ::testing::Test {
