@@ -136,6 +136,26 @@ TEST_F(OpenFiles, NoSettingsFileYetTheDialogStillOpens) {
   EXPECT_TRUE(FileExists(run_.File("zhuan.ini")));
 }
 
+// A program kept in a folder with a Chinese name finds its files beside itself and remembers a
+// Chinese folder in the exact CP936 bytes. Both folder names end in 乗 (81 5C), whose last byte
+// alone would read as a backslash: a separator must still be put between folder and file name.
+TEST_F(OpenFiles, RunAndDataFoldersWithChineseNames) {
+  const std::string runDir = run_.File("工具乗");
+  const std::string dataDir = data_.File("照片乗");
+  ASSERT_TRUE(CreateDirectoryA(runDir.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA(dataDir.c_str(), nullptr));
+  ASSERT_TRUE(WriteFileBytes(dataDir + "\\表.txt", "x"));
+  app_ = std::make_unique<App>(runDir);
+  ASSERT_TRUE(app_->Started());
+  EXPECT_TRUE(IsWindowEnabled(app_->main()));
+  EXPECT_TRUE(FileExists(runDir + "\\skinh.she"));
+  UntickAll();
+  app_->PickFiles(dataDir, "表.txt");
+  EXPECT_EQ(app_->EditText(), "表\r\n");
+  EXPECT_EQ(ReadFileBytes(runDir + "\\zhuan.ini"), kIniHead + dataDir + "\\\r\n");
+  EXPECT_FALSE(FileExists(run_.File("zhuan.ini")));
+}
+
 TEST_F(OpenFiles, FiveThousandFilesAreListedWhole) {
   std::vector<std::string> names;
   for (int i = 0; i < 5000; ++i) names.push_back("photo_" + std::to_string(100000 + i) + ".jpg");
