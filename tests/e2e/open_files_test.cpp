@@ -145,13 +145,14 @@ TEST_F(OpenFiles, RunAndDataFoldersWithChineseNames) {
   ASSERT_TRUE(CreateDirectoryA(runDir.c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryA(dataDir.c_str(), nullptr));
   ASSERT_TRUE(WriteFileBytes(dataDir + "\\表.txt", "x"));
+  ASSERT_TRUE(WriteFileBytes(dataDir + "\\图.txt", "x"));
   app_ = std::make_unique<App>(runDir);
   ASSERT_TRUE(app_->Started());
   EXPECT_TRUE(IsWindowEnabled(app_->main()));
   EXPECT_TRUE(FileExists(runDir + "\\skinh.she"));
   UntickAll();
-  app_->PickFiles(dataDir, "表.txt");
-  EXPECT_EQ(app_->EditText(), "表\r\n");
+  app_->PickFiles(dataDir, Join({"表.txt", "图.txt"}));  // folder and names come apart
+  EXPECT_EQ(app_->EditText(), "表\r\n图\r\n");
   EXPECT_EQ(ReadFileBytes(runDir + "\\zhuan.ini"), kIniHead + dataDir + "\\\r\n");
   EXPECT_FALSE(FileExists(run_.File("zhuan.ini")));
 }
