@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/clock.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -84,41 +85,6 @@ Run Measure(const std::string& exe, const std::string& commandLine, const std::s
   return run;
 }
 
-std::string Directory(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
-
-// A new empty run directory holding Sorvane.exe and the DLLs built beside it.
-std::string FreshRunDirectory(const std::string& built, int index) {
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string dir = std::string(temp) + "sorvane-startup-" + std::to_string(GetCurrentProcessId()) +
-                          "-" + std::to_string(index);
-  CreateDirectoryA(dir.c_str(), nullptr);
-  CopyFileA(built.c_str(), (dir + "\\Sorvane.exe").c_str(), FALSE);
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((Directory(built) + "\\*.dll").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      CopyFileA((Directory(built) + "\\" + data.cFileName).c_str(), (dir + "\\" + data.cFileName).c_str(),
-                FALSE);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  return dir;
-}
-
-void RemoveDirectoryTree(const std::string& dir) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = data.cFileName;
-      if (name != "." && name != "..") DeleteFileA((dir + "\\" + name).c_str());
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  RemoveDirectoryA(dir.c_str());
-}
-
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const size_t n = values.size();
@@ -138,24 +104,23 @@ int main(int argc, char** argv) {
   GetSystemDirectoryA(system, MAX_PATH);
   const std::string notepad = std::string(system) + "\\notepad.exe";
 
-  auto sorvane = [&](int index) {
-    const std::string dir = FreshRunDirectory(built, index);
-    const std::string exe = dir + "\\Sorvane.exe";
-    const Run run = Measure(exe, "\"" + exe + "\"", "", SorvaneTitle);
-    RemoveDirectoryTree(dir);
-    return run;
+  auto runSorvane = [&]() {
+    const sorvane::test::TempDir dir;  // a fresh run directory each time
+    sorvane::test::InstallProgram(built, dir.path(), true);
+    const std::string exe = dir.File("Sorvane.exe");
+    return Measure(exe, "\"" + exe + "\"", "", SorvaneTitle);
   };
-  auto note = [&]() { return Measure(notepad, "\"" + notepad + "\"", "", NotepadTitle); };
+  auto runNotepad = [&]() { return Measure(notepad, "\"" + notepad + "\"", "", NotepadTitle); };
 
   // One unmeasured start of each loads their DLLs into the system's file cache.
-  sorvane(0);
-  note();
+  runSorvane();
+  runNotepad();
 
   std::vector<double> mine, theirs;
   std::printf("%4s %12s %12s\n", "run", "Sorvane ms", "notepad ms");
   for (int i = 1; i <= runs; ++i) {
-    const Run a = sorvane(i);
-    const Run b = note();
+    const Run a = runSorvane();
+    const Run b = runNotepad();
     std::printf("%4d %12.1f %12.1f\n", i, a.seconds * 1000, b.seconds * 1000);
     std::fflush(stdout);
     if (a.seconds < 0 || b.seconds < 0) {

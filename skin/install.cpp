@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/settings_names.h"
 #include "skin/carried_skin.h"
 #include "skin/library_binding.h"
 #include "ui/fatal_stop.h"
@@ -36,7 +37,8 @@ Function ResolveOrStop(Binding which) {
 void InstallAndAttach(HWND mainWindow, const std::string& runDirectory) {
   Table().SetRunDirectory(runDirectory);
   // An unwritable run directory is no reason to stop: the library copes without its file.
-  win32::WriteWholeFile(runDirectory + "\\skinh.she", kCarriedSkin, kCarriedSkinSize);
+  win32::WriteWholeFile(settings::PathInRunDirectory(runDirectory, "skinh.she"), kCarriedSkin,
+                        kCarriedSkinSize);
 
   ResolveOrStop<AttachFunction>(Binding::kAttach)();
   ResolveOrStop<SetTitleMenuBarFunction>(Binding::kSetTitleMenuBar)(mainWindow, 1, 0, -6, 0);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/settings_names.h"
+
 namespace sorvane::skin {
 
 LibraryBinding::LibraryBinding(std::string runDirectory)
@@ -14,7 +16,7 @@ FARPROC LibraryBinding::Resolve(Binding which, std::string* problem) {
   Entry& e = entries_[static_cast<std::size_t>(which)];
   if (e.address != nullptr) return e.address;
 
-  const std::string besideExecutable = runDirectory_ + "\\" + e.libraryFile;
+  const std::string besideExecutable = settings::PathInRunDirectory(runDirectory_, e.libraryFile);
   HMODULE module = LoadLibraryA(besideExecutable.c_str());
   if (module == nullptr) module = LoadLibraryA(e.libraryFile);
   if (module == nullptr) {

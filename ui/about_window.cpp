@@ -8,6 +8,7 @@
 #include "ui/about_texts.h"
 #include "ui/controls/parent_background.h"
 #include "ui/hyperlink_box.h"
+#include "ui/window_class.h"
 #include "ui/win32/handles.h"
 
 namespace sorvane::ui {
@@ -16,7 +17,6 @@ namespace {
 constexpr char kBannerClass[] = "SorvaneAboutBanner";
 constexpr char kLabelClass[] = "SorvaneTransparentLabel";
 constexpr char kBannerResource[] = "ABOUT_BANNER";
-constexpr char kIconName[] = "DEFAULT_ICON";
 constexpr int kWidth = 350;
 constexpr int kHeight = 227;
 
@@ -207,34 +207,11 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   }
 }
 
-void RegisterClassOnce(HINSTANCE instance, const char* name, WNDPROC proc, HCURSOR cursor,
-                       HBRUSH background, HICON icon, HICON smallIcon, int extraBytes = 0) {
-  WNDCLASSEXA existing = {};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(instance, name, &existing)) return;
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.cbWndExtra = extraBytes;
-  wc.hInstance = instance;
-  wc.hCursor = cursor;
-  wc.hbrBackground = background;
-  wc.hIcon = icon;
-  wc.hIconSm = smallIcon;
-  wc.lpszClassName = name;
-  RegisterClassExA(&wc);
-}
-
 void RegisterClasses(HINSTANCE instance) {
-  HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
-  RegisterClassOnce(instance, kAboutWindowClass, AboutProc, arrow,
-                    reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), LoadIconA(instance, kIconName),
-                    static_cast<HICON>(LoadImageA(instance, kIconName, IMAGE_ICON,
-                                                  GetSystemMetrics(SM_CXSMICON),
-                                                  GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
-  RegisterClassOnce(instance, kBannerClass, BannerProc, arrow, nullptr, nullptr, nullptr,
-                    sizeof(LONG_PTR));
-  RegisterClassOnce(instance, kLabelClass, LabelProc, arrow, nullptr, nullptr, nullptr);
+  RegisterWindowClass(instance, {kAboutWindowClass, AboutProc, IDC_ARROW,
+                                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), true});
+  RegisterWindowClass(instance, {kBannerClass, BannerProc, IDC_ARROW, nullptr, false, sizeof(LONG_PTR)});
+  RegisterWindowClass(instance, {kLabelClass, LabelProc});
 }
 
 HWND CreateChild(HWND parent, HINSTANCE instance, const char* className, const char* text,

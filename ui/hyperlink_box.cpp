@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/controls/parent_background.h"
+#include "ui/window_class.h"
 
 namespace sorvane::ui {
 namespace {
@@ -141,24 +142,11 @@ LRESULT CALLBACK HyperlinkProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
-void RegisterHyperlinkClass(HINSTANCE instance) {
-  WNDCLASSEXA existing = {};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(instance, kClassName, &existing)) return;
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = HyperlinkProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_HAND);
-  wc.lpszClassName = kClassName;
-  RegisterClassExA(&wc);
-}
-
 }  // namespace
 
 HWND CreateHyperlinkBox(HWND parent, HINSTANCE instance, int id, int x, int y, int width,
                         int height, const HyperlinkSettings& settings) {
-  RegisterHyperlinkClass(instance);
+  RegisterWindowClass(instance, {kClassName, HyperlinkProc, IDC_HAND});
   HWND box = CreateWindowExA(0, kClassName, "", WS_CHILD, x, y, width, height, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   if (box == nullptr) return nullptr;

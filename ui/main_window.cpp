@@ -10,6 +10,7 @@
 #include "ui/open_files_command.h"
 #include "ui/resource.h"
 #include "ui/save_text_command.h"
+#include "ui/window_class.h"
 
 namespace sorvane::ui {
 namespace {
@@ -154,21 +155,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-void RegisterMainWindowClass(HINSTANCE instance) {
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = MainWindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, SORVANE_ICON_NAME);
-  wc.hIconSm = static_cast<HICON>(LoadImageA(instance, SORVANE_ICON_NAME, IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
-  wc.lpszClassName = kClassName;
-  if (!RegisterClassExA(&wc)) FatalStop("无法登记主窗口，程序必须结束。");
-}
-
 bool IsPlainKey() {
   return GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0;
 }
@@ -203,7 +189,10 @@ int OuterHeight() {
 }  // namespace
 
 void CreateMainWindow(MainWindow& s) {
-  RegisterMainWindowClass(s.instance);
+  if (!RegisterWindowClass(s.instance, {kClassName, MainWindowProc, IDC_ARROW,
+                                         reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1), true})) {
+    FatalStop("无法登记主窗口，程序必须结束。");
+  }
   const int height = OuterHeight();
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;

@@ -12,12 +12,6 @@
 namespace sorvane::skinlib {
 namespace {
 
-std::string ButtonText(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 // Draws text in r: on one line when it fits, else wrapped (multi-line buttons), centred vertically.
 void DrawLabel(HDC dc, const std::string& text, RECT r, UINT horizontal, bool multiline, UINT prefix) {
   const int length = static_cast<int>(text.size());
@@ -83,7 +77,7 @@ void PaintButton(SkinLibrary& lib, HWND window, HDC dc) {
   const bool pressed = (buttonState & BST_PUSHED) != 0;
   const bool hot = state->hot;
   const bool multiline = (style & BS_MULTILINE) != 0;
-  const std::string text = ButtonText(window);
+  const std::string text = WindowText(window);
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
   if (font == nullptr) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   HGDIOBJ oldFont = SelectObject(canvas.dc(), font);

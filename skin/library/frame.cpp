@@ -69,12 +69,6 @@ void DrawText(Canvas& canvas, HFONT font, const std::string& text, RECT r, const
   SelectObject(canvas.dc(), old);
 }
 
-std::string WindowText(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void DrawMenuBar(SkinLibrary& lib, HWND window, const SkinnedWindow& state, const Geometry& g,
                  Canvas& canvas) {
   const format::Skin& skin = lib.skin();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "skin/library/canvas.h"
+#include "ui/win32/handles.h"
 
 namespace sorvane::skinlib {
 namespace {
@@ -13,20 +14,18 @@ constexpr char kSkinFile[] = "skinh.she";
 
 // The whole skin file from the current directory, or nothing.
 bool ReadSkinFile(std::vector<std::uint8_t>& bytes) {
-  HANDLE file = CreateFileA(kSkinFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  const win32::UniqueFile file(CreateFileA(kSkinFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   LARGE_INTEGER size = {};
-  bool ok = GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
-            size.QuadPart <= static_cast<LONGLONG>(format::kMaxFileSize);
-  if (ok) {
-    bytes.resize(static_cast<std::size_t>(size.QuadPart));
-    DWORD read = 0;
-    ok = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-         read == bytes.size();
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 ||
+      size.QuadPart > static_cast<LONGLONG>(format::kMaxFileSize)) {
+    return false;
   }
-  CloseHandle(file);
-  return ok;
+  bytes.resize(static_cast<std::size_t>(size.QuadPart));
+  DWORD read = 0;
+  return ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+         read == bytes.size();
 }
 
 int CALLBACK FontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
@@ -75,6 +74,12 @@ void UseClassicFrame(HWND window) {
 }
 
 }  // namespace
+
+std::string WindowText(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
 
 SkinResources::SkinResources(const Skin& skin) {
   std::string face = skin.fonts.front();

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 
 #include "skin/format/skin_file.h"
 
@@ -92,5 +93,7 @@ LRESULT FrameProc(SkinLibrary& lib, HWND window, UINT message, WPARAM wParam, LP
 LRESULT ButtonProc(SkinLibrary& lib, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void PaintNonClient(SkinLibrary& lib, HWND window);
 void PaintButton(SkinLibrary& lib, HWND window, HDC dc);
+// A window's text: the caption of a frame, the label of a button.
+std::string WindowText(HWND window);
 
 }  // namespace sorvane::skinlib

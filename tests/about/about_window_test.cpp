@@ -14,6 +14,7 @@
 #include "ui/about_texts.h"
 #include "ui/hyperlink_box.h"
 #include "tests/about/link_support.h"
+#include "tests/support/wait_for.h"
 
 namespace {
 
@@ -72,10 +73,10 @@ AboutRun RunAbout(const std::function<void(HWND)>& drive, bool driveCloses = fal
   AboutRun run;
   std::thread driver([&] {
     HWND about = nullptr;
-    run.found = WaitUntil([&] { return (about = FindAbout()) != nullptr && IsWindowVisible(about); });
+    run.found = sorvane::test::WaitFor([&] { return (about = FindAbout()) != nullptr && IsWindowVisible(about); }, 5000);
     if (!run.found) return;
     drive(about);
-    if (driveCloses) run.closedByItself = WaitUntil([&] { return !IsWindow(about); });
+    if (driveCloses) run.closedByItself = sorvane::test::WaitFor([&] { return !IsWindow(about); }, 5000);
     if (IsWindow(about)) PostMessageA(about, WM_CLOSE, 0, 0);
   });
   RunAboutCommand(GetModuleHandleA(nullptr));
@@ -147,9 +148,9 @@ TEST_F(AboutWindowTest, OpensCentredWithItsLayoutWhileTheMainWindowIsDisabled) {
     style = GetWindowLongPtrA(about, GWL_STYLE);
     owner = GetWindow(about, GW_OWNER);
     // Disabled once the window has been shown.
-    mainEnabledWhileOpen = !WaitUntil([&] { return !IsWindowEnabled(main_.window); }, 2000);
+    mainEnabledWhileOpen = !sorvane::test::WaitFor([&] { return !IsWindowEnabled(main_.window); }, 2000);
     ok = GetDlgItem(about, kAboutOkId);
-    WaitUntil([&] { return (focus = FocusOf(MainThreadId())) == ok; }, 2000);
+    sorvane::test::WaitFor([&] { return (focus = FocusOf(MainThreadId())) == ok; }, 2000);
     okCaption = TextOf(ok);
     creditText = TextOf(GetDlgItem(about, kAboutCreditId));
     contactCaption = TextOf(GetDlgItem(about, kAboutContactId));
@@ -160,7 +161,7 @@ TEST_F(AboutWindowTest, OpensCentredWithItsLayoutWhileTheMainWindowIsDisabled) {
       fonts.push_back(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     }
     HWND banner = GetDlgItem(about, kAboutBannerId);
-    WaitUntil([&] {
+    sorvane::test::WaitFor([&] {
       HDC dc = GetDC(banner);
       bannerIcon = GetPixel(dc, 20, 20);         // the blue tile of the icon
       bannerBand = GetPixel(dc, 300, 10);        // the light band behind the name
@@ -220,7 +221,7 @@ TEST_F(AboutWindowTest, ClosingGivesEachWindowItsOwnStateBack) {
   EnableWindow(disabledBefore, FALSE);
   bool mainDisabled = false, otherDisabled = false;
   const AboutRun run = RunAbout([&](HWND about) {
-    mainDisabled = WaitUntil([&] { return !IsWindowEnabled(main_.window); }, 2000);
+    mainDisabled = sorvane::test::WaitFor([&] { return !IsWindowEnabled(main_.window); }, 2000);
     otherDisabled = !IsWindowEnabled(disabledBefore);
     PostMessageA(GetDlgItem(about, kAboutOkId), BM_CLICK, 0, 0);
   }, true);

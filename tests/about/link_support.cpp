@@ -1,21 +1,12 @@
 #include "tests/about/link_support.h"
 
-#include <chrono>
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/wait_for.h"
 #include "ui/hyperlink_box.h"
 
 namespace sorvane::about_test {
-
-bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > end) return condition();
-    Sleep(20);
-  }
-  return true;
-}
 
 void MouseTo(POINT at) {
   INPUT input = {};
@@ -79,7 +70,7 @@ std::vector<int> CountColours(HWND window, const std::vector<COLORREF>& colours)
 bool ShowsColour(HWND link, LinkColour expected, std::vector<int>* counts) {
   const std::vector<COLORREF> colours = {ui::kLinkNormalColor, ui::kLinkVisitedColor,
                                          ui::kLinkHoverColor};
-  return WaitUntil([&] {
+  return test::WaitFor([&] {
     *counts = CountColours(link, colours);
     for (int c = 0; c < 3; ++c) {
       if ((c == expected) != ((*counts)[c] > 5)) return false;
@@ -200,7 +191,7 @@ bool LinkOpeners::RegisterForHtm() {
 }
 
 std::string LinkOpeners::Recorded(int waitMilliseconds) const {
-  WaitUntil([&] { return !ReadWholeFile(record_).empty(); }, waitMilliseconds);
+  test::WaitFor([&] { return !ReadWholeFile(record_).empty(); }, waitMilliseconds);
   return ReadWholeFile(record_);
 }
 

@@ -10,8 +10,6 @@
 
 namespace sorvane::about_test {
 
-bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
-
 // Real input, as the mouse gives it: the window under the pointer, or the one that has captured
 // the mouse, gets the messages.
 void MouseTo(POINT at);

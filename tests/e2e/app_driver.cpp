@@ -71,21 +71,13 @@ HWND FindProcessWindow(DWORD pid, const std::string& title, const char* classNam
 
 HWND WaitForProcessWindow(DWORD pid, const std::string& title, const char* className,
                           DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  do {
-    if (HWND w = FindProcessWindow(pid, title, className)) return w;
-    Sleep(50);
-  } while (GetTickCount() - start < timeoutMs);
-  return nullptr;
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindProcessWindow(pid, title, className)) != nullptr; }, timeoutMs);
+  return found;
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (IsWindow(window) && IsWindowVisible(window)) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(50);
-  }
-  return true;
+  return WaitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
 }
 
 std::string App::BuiltExecutable() { return test::EnvVar("SORVANE_EXE"); }
@@ -94,18 +86,8 @@ App::App(const std::string& runDir, Install install) {
   const std::string built = BuiltExecutable();
   if (built.empty()) throw std::runtime_error("SORVANE_EXE is not set");
   const std::string exe = runDir + "\\Sorvane.exe";
-  if (install != Install::kNothing) CopyFileA(built.c_str(), exe.c_str(), FALSE);
-  if (install == Install::kProgramAndLibraries) {
-    const std::string builtDir = built.substr(0, built.find_last_of('\\'));
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((builtDir + "\\*.dll").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-      do {
-        CopyFileA((builtDir + "\\" + data.cFileName).c_str(),
-                  (runDir + "\\" + data.cFileName).c_str(), FALSE);
-      } while (FindNextFileA(find, &data));
-      FindClose(find);
-    }
+  if (install != Install::kNothing) {
+    test::InstallProgram(built, runDir, install == Install::kProgramAndLibraries);
   }
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -235,15 +217,6 @@ void Settle(const App& app, DWORD timeoutMs) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(app.main(), WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
   }
-}
-
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
 }
 
 std::string Join(const std::vector<std::string>& parts) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/wait_for.h"
 
 namespace sorvane::e2e {
 
@@ -84,8 +85,7 @@ bool SetFileNameField(HWND dialog, const std::string& text);
 // Waits (up to timeoutMs per step) until the program has handled everything posted to it so far.
 void Settle(const App& app, DWORD timeoutMs = 60000);
 
-// Polls condition until it holds; false on timeout.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);
+using test::WaitFor;
 
 std::string Join(const std::vector<std::string>& parts);
 

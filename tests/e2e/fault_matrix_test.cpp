@@ -34,6 +34,13 @@ class FaultMatrix : public ::testing::Test {
     EXPECT_EQ(app_->EditText(), "a.txt\r\n");
   }
 
+  // A file with these bytes, held open without sharing as another program would hold it; the
+  // returned handle is empty when that failed.
+  static win32::UniqueFile HoldWithoutSharing(const std::string& path, const std::string& bytes) {
+    if (!WriteFileBytes(path, bytes)) return {};
+    return win32::UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
   void SetBox(const std::string& text) {
     SendMessageA(app_->Control(IDC_LIST_EDIT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
@@ -103,9 +110,7 @@ TEST_F(FaultMatrix, ReadOnlyRunDirectoryStartsQuietlyListsAndSaves) {
 
 TEST_F(FaultMatrix, SkinFileHeldOpenByAnotherProgramStillStartsQuietly) {
   const std::string skin = run_.File("skinh.she");
-  ASSERT_TRUE(WriteFileBytes(skin, "held"));
-  win32::UniqueFile held(CreateFileA(skin.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  win32::UniqueFile held = HoldWithoutSharing(skin, "held");
   ASSERT_TRUE(held);
   Start();
   EXPECT_TRUE(IsWindowEnabled(app_->main()));  // no message box in front of it
@@ -118,9 +123,7 @@ TEST_F(FaultMatrix, SkinFileHeldOpenByAnotherProgramStillStartsQuietly) {
 
 TEST_F(FaultMatrix, SaveTargetHeldOpenByAnotherProgramIsToldAndKept) {
   const std::string target = data_.File("held.txt");
-  ASSERT_TRUE(WriteFileBytes(target, "kept"));
-  win32::UniqueFile held(CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  win32::UniqueFile held = HoldWithoutSharing(target, "kept");
   ASSERT_TRUE(held);
   Start();
   Save(target);
@@ -149,9 +152,8 @@ TEST_F(FaultMatrix, SaveOntoAFullDiskKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(app_->EditText(), std::string(16 * 1024, 'n'));  // the list is still there to save elsewhere
 
   WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((small + "\\*.tmp").c_str(), &found);
-  EXPECT_EQ(find, INVALID_HANDLE_VALUE) << found.cFileName;
-  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  const win32::UniqueFind find(FindFirstFileA((small + "\\*.tmp").c_str(), &found));
+  EXPECT_FALSE(find) << found.cFileName;
   DeleteFileA(target.c_str());
   DeleteFileA(filler.c_str());
 }

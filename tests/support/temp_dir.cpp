@@ -5,6 +5,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "ui/win32/handles.h"
+
 namespace sorvane::test {
 
 std::string ReadFileBytes(const std::string& path) {
@@ -43,8 +45,8 @@ TempDir::~TempDir() { RemoveTree(path_); }
 
 void RemoveTree(const std::string& path) {
   WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
+  const win32::UniqueFind find(FindFirstFileA((path + "\\*").c_str(), &data));
+  if (find) {
     do {
       const std::string name = data.cFileName;
       if (name == "." || name == "..") continue;
@@ -55,11 +57,23 @@ void RemoveTree(const std::string& path) {
       } else {
         DeleteFileA(child.c_str());
       }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+    } while (FindNextFileA(find.get(), &data));
   }
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   RemoveDirectoryA(path.c_str());
+}
+
+void InstallProgram(const std::string& builtExe, const std::string& runDir, bool withLibraries) {
+  CopyFileA(builtExe.c_str(), (runDir + "\\Sorvane.exe").c_str(), FALSE);
+  if (!withLibraries) return;
+  const std::string builtDir = builtExe.substr(0, builtExe.find_last_of('\\'));
+  WIN32_FIND_DATAA data;
+  const win32::UniqueFind find(FindFirstFileA((builtDir + "\\*.dll").c_str(), &data));
+  if (!find) return;
+  do {
+    CopyFileA((builtDir + "\\" + data.cFileName).c_str(), (runDir + "\\" + data.cFileName).c_str(),
+              FALSE);
+  } while (FindNextFileA(find.get(), &data));
 }
 
 }  // namespace sorvane::test

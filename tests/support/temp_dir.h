@@ -1,4 +1,5 @@
-// A fresh directory under the Windows temp folder, removed with its files at scope exit.
+// Files and folders for the Windows-side tests: a fresh directory under the Windows temp folder
+// (removed with its files at scope exit), whole-file reads and writes, and a program to run.
 #pragma once
 
 #include <windows.h>
@@ -29,5 +30,9 @@ class TempDir {
 };
 
 void RemoveTree(const std::string& path);
+
+// Copies the built program into runDir as Sorvane.exe, with the DLLs built beside it (the
+// skinning library) when withLibraries.
+void InstallProgram(const std::string& builtExe, const std::string& runDir, bool withLibraries);
 
 }  // namespace sorvane::test

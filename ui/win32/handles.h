@@ -70,5 +70,6 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
 using UniqueGdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+using UniqueFind = UniqueHandle<HANDLE, FindHandleTraits>;
 
 }  // namespace sorvane::win32
